@@ -1,0 +1,76 @@
+#include "cli/Cli.h"
+
+#include "data/Declarations.h"
+
+#include <exception>
+
+namespace cli {
+
+namespace {
+
+const char kUsage[] = "usage: tolmo-cli export TABLE [--raw] [--dir DIR]";
+
+int usage(QTextStream &err, const QString &problem)
+{
+    if (!problem.isEmpty())
+        err << "tolmo-cli: " << problem << '\n';
+    err << kUsage << '\n';
+    return 2;
+}
+
+QString knownTables()
+{
+    QStringList names;
+    for (const char *f : decl::suppliedFiles())
+        names << QString::fromUtf8(f);
+    return names.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+int run(const QStringList &args, QTextStream &out, QTextStream &err, const QString &defaultDir)
+{
+    if (args.isEmpty())
+        return usage(err, {});
+    const QString command = args.first();
+    QStringList positional;
+    QString dir = defaultDir;
+    bool raw = false;
+    for (int i = 1; i < args.size(); ++i) {
+        const QString &a = args[i];
+        if (a == u"--raw") {
+            raw = true;
+        } else if (a == u"--dir") {
+            if (++i >= args.size())
+                return usage(err, QStringLiteral("--dir needs a folder"));
+            dir = args[i];
+        } else if (a.startsWith(u"--dir=")) {
+            dir = a.mid(6);
+        } else if (a.startsWith(u"--")) {
+            return usage(err, QStringLiteral("unknown option %1").arg(a));
+        } else {
+            positional << a;
+        }
+    }
+
+    try {
+        if (command == u"export") {
+            if (positional.size() != 1)
+                return usage(err, QStringLiteral("export takes one table name"));
+            if (!decl::forFile(positional.first())) {
+                return usage(err, QStringLiteral("%1 is not a table of the catalogue (%2)")
+                                      .arg(positional.first(), knownTables()));
+            }
+            const int code = exportTable(positional.first(), raw, dir, out);
+            out.flush();
+            return code;
+        }
+        return usage(err, QStringLiteral("unknown command %1").arg(command));
+    } catch (const std::exception &e) {
+        out.flush();
+        err << "tolmo-cli: " << QString::fromUtf8(e.what()) << '\n';
+        return 1;
+    }
+}
+
+} // namespace cli

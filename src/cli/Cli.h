@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+// The command-line tool: the catalogue's tables for machines and for data
+// suppliers. Exit codes: 0 success, 1 failure (one line on err), 2 usage.
+namespace cli {
+
+// args excludes the program name; defaultDir is where tables are looked for
+// when no --dir is given (the tool's own directory).
+int run(const QStringList &args, QTextStream &out, QTextStream &err, const QString &defaultDir);
+
+// export TABLE [--raw] [--dir DIR]
+int exportTable(const QString &fileName, bool raw, const QString &dir, QTextStream &out);
+
+// One CSV cell: quoted when it holds a comma, a quote or a line break.
+QString csvCell(const QString &text);
+
+} // namespace cli

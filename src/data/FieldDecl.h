@@ -1,0 +1,46 @@
+#pragma once
+
+#include <span>
+
+class Record;
+
+// What the catalogue knows of one field of a table file: its name, type and
+// size, whether the file stores it or the family's computation fills it, and
+// how grids, sheets and reports show it.
+
+enum class FieldType { Float, Text, Logical, Graphic };
+enum class FieldKind { Stored, Computed };
+enum class FieldAlign { Default, Left, Center, Right };
+
+struct FieldDecl {
+    const char *name;
+    FieldType type;
+    int size;            // characters of a text field; 0 otherwise
+    FieldKind kind;
+    const char *label;   // display label; nullptr shows the field name, "" nothing
+    const char *format;  // "0", "0.0", "0.00", "0.000"; nullptr for texts
+    int width;           // display width in characters; 0 when not declared
+    FieldAlign align;
+
+    bool isStored() const { return kind == FieldKind::Stored; }
+    bool isNumeric() const { return type == FieldType::Float; }
+    // Decimals of the display format, or -1 when the field has none.
+    int decimals() const;
+    // The alignment that applies, defaults resolved: floats right, texts left.
+    FieldAlign effectiveAlign() const;
+    // The column title: the label, or the field name when none is declared.
+    const char *displayLabel() const { return label ? label : name; }
+};
+
+// Writes the computed fields of one fetched row.
+using CalcFieldsHook = void (*)(Record &row);
+
+struct TableDecl {
+    const char *component;   // component name of the table in its window
+    const char *defaultFile; // declared file name
+    std::span<const FieldDecl> fields;
+    CalcFieldsHook calcFields; // nullptr for tables without computed fields
+
+    // Index of the field whose name equals name ignoring case, or -1.
+    int indexOf(const char *name) const;
+};
