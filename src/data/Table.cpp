@@ -144,6 +144,14 @@ void Table::readFile(const QString &path)
         QStringList tables;
         while (query.next())
             tables << query.value(0).toString();
+        // A damaged or truncated file can still answer queries with rows of
+        // garbage: check its structure before trusting any value.
+        if (!query.exec(QStringLiteral("PRAGMA quick_check(1)")) || !query.next()
+            || query.value(0).toString() != u"ok") {
+            const QString detail = query.lastError().isValid() ? query.lastError().databaseText()
+                                                               : query.value(0).toString().section(u'\n', -1);
+            throw TableError(QStringLiteral("The table file %1 is damaged: %2").arg(shown, detail));
+        }
         if (tables.isEmpty())
             throw TableError(QStringLiteral("The file %1 holds no table").arg(shown));
         if (tables.size() > 1) {

@@ -1,0 +1,326 @@
+// The table engine on small fixture files: binding, navigation, filter,
+// locate, notices and every way a file can be unusable.
+#include "data/Declarations.h"
+#include "data/Table.h"
+#include "data/TableError.h"
+#include "support/Fixture.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QList<QVariantMap> heRows()
+{
+    return {fixture::heRow("HEB 100", 100, 100, 6, 10, 12), fixture::heRow("HEB 200", 200, 200, 9, 15, 18),
+            fixture::heRow("HEB 300", 300, 300, 11, 19, 27), fixture::heRow("HEB 400", 400, 300, 13.5, 24, 27)};
+}
+
+QByteArray digest(const QString &path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+// Runs an SQL script against a new SQLite file.
+void sqlFile(const QString &path, const QStringList &statements)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("script"));
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        for (const QString &s : statements)
+            QVERIFY2(q.exec(s), qPrintable(s));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("script"));
+}
+
+QStringList designations(Table &t)
+{
+    QStringList d;
+    for (t.first(); !t.isEof(); t.next())
+        d << t.field(QStringLiteral("Designation")).asString();
+    return d;
+}
+
+} // namespace
+
+class TestTable : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        fixture::writeTable(m_dir.path(), QStringLiteral("HEB.DB"), decl::iLamParTable, heRows());
+    }
+
+    void opensCaseInsensitivelyAndBindsFields()
+    {
+        Table t(decl::iLamParTable);
+        t.setDirectory(m_dir.path());
+        t.setFileName(QStringLiteral("heb.db"));
+        QSignalSpy changes(&t, &Table::dataChange);
+        t.open();
+        QVERIFY(t.isOpen());
+        QCOMPARE(QFileInfo(t.filePath()).fileName(), QStringLiteral("HEB.DB"));
+        QCOMPARE(t.objectName(), QStringLiteral("iLamParTable"));
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(t.recordCount(), 4);
+        QCOMPARE(t.recNo(), 1);
+        QCOMPARE(t.field(QStringLiteral("DESIGNATION")).asString(), QStringLiteral("HEB 100"));
+        QCOMPARE(t.field(QStringLiteral("r")).asFloat(), 12.0);
+        // Opening an open table does nothing.
+        t.open();
+        QCOMPARE(changes.count(), 1);
+    }
+
+    void navigatesInFileOrder()
+    {
+        Table t(decl::iLamParTable);
+        t.setDirectory(m_dir.path());
+        t.setFileName(QStringLiteral("HEB.DB"));
+        t.open();
+        QVERIFY(t.isBof());
+        QCOMPARE(designations(t), (QStringList{"HEB 100", "HEB 200", "HEB 300", "HEB 400"}));
+        QVERIFY(t.isEof());
+        QCOMPARE(t.recNo(), 4);
+        t.next(); // at the end: stays
+        QCOMPARE(t.recNo(), 4);
+        t.prior();
+        QCOMPARE(t.recNo(), 3);
+        t.first();
+        t.prior();
+        QVERIFY(t.isBof());
+        QCOMPARE(t.recNo(), 1);
+        t.last();
+        QCOMPARE(t.field(QStringLiteral("Designation")).asString(), QStringLiteral("HEB 400"));
+    }
+
+    void emptyFieldReadsZeroAndShowsBlank()
+    {
+        fixture::writeTable(m_dir.path(), QStringLiteral("IPE.DB"), decl::iLamParTable,
+                            {fixture::heRow("IPE 300", 300, 150, -1, 10.7, 15)});
+        Table t(decl::iLamParTable);
+        t.setDirectory(m_dir.path());
+        t.setFileName(QStringLiteral("IPE.DB"));
+        t.open();
+        const FieldRef tw = t.field(QStringLiteral("tw"));
+        QVERIFY(tw.isNull());
+        QCOMPARE(tw.asFloat(), 0.0);
+        QCOMPARE(tw.displayText(u'.'), QString());
+        // The computation went on with tw = 0.
+        QVERIFY(!t.field(QStringLiteral("A")).isNull());
+    }
+
+    void filterAndReopenRecompute()
+    {
+        Table t(decl::iLamParTable);
+        t.setDirectory(m_dir.path());
+        t.setFileName(QStringLiteral("HEB.DB"));
+        double minimum = 200;
+        int hookCalls = 0;
+        t.setFilter([&](const Record &row) {
+            ++hookCalls;
+            // The computed fields are in the row buffer when the filter runs.
+            return !row.isNull("A") && row.asFloat("h") >= minimum;
+        });
+        t.setFiltered(true);
+        t.open();
+        QCOMPARE(t.recordCount(), 3);
+        QCOMPARE(t.field(QStringLiteral("Designation")).asString(), QStringLiteral("HEB 200"));
+        QCOMPARE(hookCalls, 4);
+        minimum = 350;
+        t.open(); // still open: nothing happens
+        QCOMPARE(t.recordCount(), 3);
+        t.close();
+        t.open();
+        QCOMPARE(t.recordCount(), 1);
+        QCOMPARE(hookCalls, 8);
+        minimum = 1000;
+        t.close();
+        t.open();
+        QCOMPARE(t.recordCount(), 0);
+        QCOMPARE(t.recNo(), 0);
+        QVERIFY(t.isEof() && t.isBof());
+        QVERIFY(t.field(QStringLiteral("h")).isNull());
+        t.next();
+        t.last();
+        QCOMPARE(t.currentRow(), -1);
+    }
+
+    void locate_data()
+    {
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<bool>("found");
+        QTest::addColumn<QString>("tolerancia");
+        QTest::newRow("exact") << QStringList{"IPE", "ES", "Altura"} << true << "Altura";
+        QTest::newRow("case ignored") << QStringList{"ipe", "es", "ALTURA"} << true << "Altura";
+        QTest::newRow("second key decides") << QStringList{"H", "EN", "Height"} << true << "Height";
+        QTest::newRow("partial value is no match") << QStringList{"IPE", "ES", "Alt"} << false << "Height";
+        QTest::newRow("no such row") << QStringList{"UPN", "EN", "Height"} << false << "Height";
+    }
+    void locate()
+    {
+        QFETCH(QStringList, values);
+        QFETCH(bool, found);
+        QFETCH(QString, tolerancia);
+        const auto row = [](const char *k, const char *l, const char *t) {
+            return QVariantMap{{"Raroda", k}, {"Idioma", l}, {"Tolerancia", t}, {"Figura", QByteArray("png")}};
+        };
+        fixture::writeTable(m_dir.path(), QStringLiteral("TOL.DB"), decl::TolTable,
+                            {row("IPE", "EN", "Height"), row("H", "EN", "Height"), row("IPE", "ES", "Altura")});
+        Table t(decl::TolTable);
+        t.setDirectory(m_dir.path());
+        t.setFileName(QStringLiteral("tol.db"));
+        t.open();
+        t.next(); // start elsewhere than the first match
+        QCOMPARE(t.locate(QStringLiteral("Raroda;Idioma;Tolerancia"), values), found);
+        if (!found)
+            QCOMPARE(t.recNo(), 2); // the current row stays where it was
+        QCOMPARE(t.field(QStringLiteral("Tolerancia")).asString(), tolerancia);
+        QCOMPARE(t.field(QStringLiteral("Figura")).asBytes(), QByteArray("png"));
+    }
+
+    void disabledControlsGetOneNoticeAtTheEnd()
+    {
+        Table t(decl::iLamParTable);
+        t.setDirectory(m_dir.path());
+        t.setFileName(QStringLiteral("HEB.DB"));
+        t.open();
+        QSignalSpy changes(&t, &Table::dataChange);
+        t.disableControls();
+        t.disableControls();
+        designations(t);
+        t.enableControls();
+        QCOMPARE(changes.count(), 0);
+        t.enableControls();
+        QCOMPARE(changes.count(), 1);
+        t.prior();
+        QCOMPARE(changes.count(), 2);
+    }
+
+    void extraColumnsAndAnyTableNameAreAccepted()
+    {
+        const QString path = QDir(m_dir.path()).filePath(QStringLiteral("Ang.db"));
+        sqlFile(path, {"CREATE TABLE whatever (designation TEXT, extra REAL, h REAL, t REAL, r1 REAL, r2 REAL, "
+                       "SUPPLY TEXT, EMIN TEXT, emax TEXT, DMAX TEXT)",
+                       "INSERT INTO whatever VALUES ('L 100x100x10', 1, 100, 10, 12, 6, NULL, '35', '55', 'M20')"});
+        Table t(decl::AngularTable);
+        t.setDirectory(m_dir.path());
+        t.open();
+        QCOMPARE(t.recordCount(), 1);
+        QCOMPARE(t.field(QStringLiteral("Emax")).asString(), QStringLiteral("55"));
+        QCOMPARE(t.field(QStringLiteral("Iy")).displayText(u'.'), QStringLiteral("176.66"));
+    }
+
+    void unusableFiles_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("sql");       // empty: write the raw bytes below
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");       // a part the message must hold
+        const QString create = QStringLiteral(
+            "CREATE TABLE t (Supply TEXT, Designation TEXT, h REAL, b REAL, tw REAL, tf REAL, R REAL, "
+            "Pmin TEXT, Pmax TEXT, Dmax TEXT)");
+        QTest::newRow("missing file") << "HEA.DB" << QStringList() << QByteArray() << "no such file";
+        QTest::newRow("not a database") << "HEA.DB" << QStringList() << QByteArray("designation,h,b\nHEA 100,96,100\n")
+                                        << "is not a table file";
+        QTest::newRow("empty file") << "HEA.DB" << QStringList() << QByteArray("") << "holds no table";
+        QTest::newRow("truncated database") << "HEA.DB" << QStringList{"truncate"} << QByteArray() << "HEA.DB";
+        QTest::newRow("two tables") << "HEA.DB" << QStringList{create, "CREATE TABLE u (x)"} << QByteArray()
+                                    << "holds 2 tables";
+        QTest::newRow("declared field missing")
+            << "HEA.DB"
+            << QStringList{"CREATE TABLE t (Supply TEXT, Designation TEXT, h REAL, b REAL, tf REAL, R REAL, "
+                           "Pmin TEXT, Pmax TEXT, Dmax TEXT)"}
+            << QByteArray() << "lacks the field \"tw\"";
+        QTest::newRow("text in a float field")
+            << "HEA.DB" << QStringList{create, "INSERT INTO t VALUES ('', 'HEA 100', 96, 'wide', 5, 8, 12, '', '', '')"}
+            << QByteArray() << "field \"b\" holds the text \"wide\" where a number is expected";
+        QTest::newRow("number in a text field")
+            << "HEA.DB" << QStringList{"CREATE TABLE t (Supply, Designation, h, b, tw, tf, R, Pmin, Pmax, Dmax)",
+                                       "INSERT INTO t VALUES ('', 42, 96, 100, 5, 8, 12, '', '', '')"}
+            << QByteArray() << "field \"Designation\" holds the number 42 where a text is expected";
+        QTest::newRow("text too long")
+            << "HEA.DB" << QStringList{create, "INSERT INTO t VALUES ('', 'HEA 100', 96, 100, 5, 8, 12, '123456789', '', '')"}
+            << QByteArray() << "field \"Pmin\" holds 9 characters; at most 8 fit";
+    }
+    void unusableFiles()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, sql);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString path = QDir(dir.path()).filePath(file);
+        if (sql == QStringList{"truncate"}) {
+            fixture::writeTable(dir.path(), file, decl::iLamParTable, heRows());
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.resize(f.size() / 2 + 100));
+        } else if (!sql.isEmpty()) {
+            sqlFile(path, sql);
+        } else if (QTest::currentDataTag() != QByteArray("missing file")) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        }
+        const QByteArray before = QFileInfo::exists(path) ? digest(path) : QByteArray();
+
+        Table t(decl::iLamParTable);
+        t.setDirectory(dir.path());
+        t.setFileName(file);
+        try {
+            t.open();
+            QFAIL("the table opened");
+        } catch (const TableError &e) {
+            QVERIFY2(e.message().contains(message), qPrintable(e.message()));
+            QVERIFY2(e.message().contains(file), qPrintable(e.message()));
+        }
+        QVERIFY(!t.isOpen());
+        QCOMPARE(t.recordCount(), 0);
+        if (!before.isEmpty())
+            QCOMPARE(digest(path), before); // nothing written
+        // No journal or other file was left beside it.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), before.isEmpty() ? 0 : 1);
+    }
+
+    void unknownFieldNameIsAnError()
+    {
+        Table t(decl::iLamParTable);
+        t.setDirectory(m_dir.path());
+        t.setFileName(QStringLiteral("HEB.DB"));
+        t.open();
+        QVERIFY_THROWS_EXCEPTION(TableError, t.field(QStringLiteral("Standard")));
+    }
+
+    void readingLeavesTheFileUntouched()
+    {
+        const QString path = QDir(m_dir.path()).filePath(QStringLiteral("HEB.DB"));
+        const QByteArray before = digest(path);
+        const QDateTime modified = QFileInfo(path).lastModified();
+        Table t(decl::iLamParTable);
+        t.setDirectory(m_dir.path());
+        t.setFileName(QStringLiteral("HEB.DB"));
+        t.open();
+        t.close();
+        QCOMPARE(digest(path), before);
+        QCOMPARE(QFileInfo(path).lastModified(), modified);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTable)
+#include "tst_table.moc"
