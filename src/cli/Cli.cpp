@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include "cli/Verify.h"
 #include "data/Declarations.h"
 
 #include <exception>
@@ -8,7 +9,8 @@ namespace cli {
 
 namespace {
 
-const char kUsage[] = "usage: tolmo-cli export TABLE [--raw] [--dir DIR]";
+const char kUsage[] = "usage: tolmo-cli export TABLE [--raw] [--dir DIR]\n"
+                       "       tolmo-cli verify [--dir DIR]";
 
 int usage(QTextStream &err, const QString &problem)
 {
@@ -63,6 +65,15 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err, const QStri
             }
             const int code = exportTable(positional.first(), raw, dir, out);
             out.flush();
+            return code;
+        }
+        if (command == u"verify") {
+            if (!positional.isEmpty() || raw)
+                return usage(err, QStringLiteral("verify takes no table and no --raw"));
+            const int code = verifyTables(dir, out);
+            out.flush();
+            if (code != 0)
+                err << "tolmo-cli: some values of the section tables are beyond tolerance\n";
             return code;
         }
         return usage(err, QStringLiteral("unknown command %1").arg(command));

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QTextStream>
+
+// tolmo-cli verify: recomputes, for every size of every section table, the
+// area, second moments, plastic moduli, painting area (and the centroid of
+// channels and angles) on the exact outline of its stored dimensions, and
+// compares them with what the catalogue shows: the stored values of IPN and
+// UPN, the computed ones of the other families (the tables are opened
+// through the engine, so their computed-field hooks run).
+namespace cli {
+
+// The largest relative differences allowed: A, Iy and Iz agree to 1 %,
+// every other property to 3 %.
+inline constexpr double kTightTolerance = 0.01;
+inline constexpr double kLooseTolerance = 0.03;
+
+// Prints per table the largest relative difference of each property and
+// every row beyond tolerance. Answers 0 when every row is within
+// tolerance, 1 otherwise. Throws TableError when a table cannot be read.
+int verifyTables(const QString &dir, QTextStream &out);
+
+} // namespace cli
