@@ -1,0 +1,523 @@
+#include "browse/FamilyWindow.h"
+
+#include "browse/Art.h"
+#include "browse/SearchDialog.h"
+#include "browse/Shell.h"
+#include "browse/TDBNavigator.h"
+#include "browse/TRxDBGrid.h"
+#include "browse/TableModel.h"
+#include "browse/Texts.h"
+#include "data/AppGlobals.h"
+#include "data/Declarations.h"
+#include "data/DisplayFormat.h"
+#include "data/SectionFamily.h"
+#include "data/Table.h"
+#include "i18n/IvDictionary.h"
+#include "i18n/IvTranslator.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace {
+
+FamilyWindow::SheetOpener g_sheetOpener = nullptr;
+
+// The drawing's size; the art places the two live values on it.
+constexpr QSize kDrawing(190, 210);
+
+QLabel *sunkenStrip(QWidget *parent, const char *name)
+{
+    auto *l = new QLabel(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setAutoFillBackground(true);
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, QApplication::palette().color(QPalette::ToolTipBase));
+    p.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    l->setPalette(p);
+    l->setMargin(3);
+    return l;
+}
+
+bool isWidthField(const char *field) { return QString::fromLatin1(field).compare(u"b", Qt::CaseInsensitive) == 0; }
+
+} // namespace
+
+void FamilyWindow::setSheetOpener(SheetOpener opener) { g_sheetOpener = opener; }
+
+FamilyWindow::FamilyWindow(const FamilyWindowDesc &desc, QWidget *parent)
+    : QWidget(parent), m_desc(&desc), m_property(size_t(desc.propertyCriteria)), m_detail(size_t(desc.detailCriteria))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromLatin1(desc.caption));
+    setMinimumSize(desc.minimumSize);
+
+    m_table = new Table(*desc.table, this);
+    m_table->setReadOnly(true);
+    m_table->setFiltered(true);
+    m_table->setFilter([this](const Record &row) { return filterRecord(row); });
+    m_tolTable = new Table(decl::TolTable, this);
+    m_tolTable->setObjectName(QString::fromLatin1(desc.toleranceComponent));
+    m_tolTable->setReadOnly(true);
+
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    buildHeading(this);
+    outer->addWidget(m_heading->parentWidget());
+    auto *body = new QHBoxLayout;
+    body->setContentsMargins(4, 4, 4, 4);
+    body->setSpacing(4);
+    body->addWidget(buildLeftColumn());
+    body->addWidget(buildTabs(), 1);
+    outer->addLayout(body, 1);
+
+    connect(m_table, &Table::dataChange, this, &FamilyWindow::DataSource1DataChange);
+    connect(m_tolTable, &Table::dataChange, this, &FamilyWindow::showFigure);
+    connect(m_pages, &QTabWidget::currentChanged, this, &FamilyWindow::PageControl1Change);
+    DataSource1DataChange();
+
+    m_translator = texts::makeTranslator(this, desc.translatorTargets);
+    connect(m_translator, &TIvTranslator::OnLanguageChange, this, [this] { IvTranslator1LanguageChange(); });
+    m_translator->loaded();
+}
+
+FamilyWindow::~FamilyWindow() = default;
+
+void FamilyWindow::buildHeading(QWidget *host)
+{
+    auto *panel = new QFrame(host);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFixedHeight(25);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    auto *layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(4, 0, 4, 0);
+    m_heading = new QLabel(panel);
+    // In the HE window the heading is a label of its own; elsewhere it is
+    // the panel's caption.
+    m_heading->setObjectName(m_desc->heading ? QStringLiteral("Panel1Caption") : QStringLiteral("LabelPanel"));
+    m_heading->setText(QString::fromLatin1(m_desc->heading ? m_desc->heading : m_desc->caption));
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(16);
+    f.setBold(true);
+    m_heading->setFont(f);
+    layout->addWidget(m_heading);
+}
+
+QWidget *FamilyWindow::buildLeftColumn()
+{
+    auto *column = new QWidget(this);
+    column->setObjectName(QStringLiteral("PanelLeft"));
+    column->setFixedWidth(206);
+    auto *v = new QVBoxLayout(column);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(4);
+
+    // The drawing with the current designation and its two live values.
+    auto *panel2 = new QFrame(column);
+    panel2->setObjectName(QStringLiteral("Panel2"));
+    panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel2->setAutoFillBackground(true);
+    QPalette white = panel2->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    panel2->setPalette(white);
+    auto *pv = new QVBoxLayout(panel2);
+    pv->setContentsMargins(6, 4, 6, 6);
+    pv->setSpacing(2);
+    m_dbText1 = new QLabel(panel2);
+    m_dbText1->setObjectName(QStringLiteral("DBText1"));
+    m_dbText1->setAlignment(Qt::AlignCenter);
+    QFont bold = m_dbText1->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() + 1);
+    m_dbText1->setFont(bold);
+    pv->addWidget(m_dbText1);
+
+    auto *drawing = new QWidget(panel2);
+    drawing->setFixedSize(kDrawing);
+    m_imgProp = new QLabel(drawing);
+    m_imgProp->setObjectName(QStringLiteral("ImgProp"));
+    m_imgProp->setGeometry(QRect(QPoint(0, 0), kDrawing));
+    m_imgProp->setPixmap(art::pixmap(QStringLiteral("win-prop-") + QLatin1String(m_desc->art), kDrawing));
+    m_imgDet = new QLabel(drawing);
+    m_imgDet->setObjectName(QStringLiteral("ImgDet"));
+    m_imgDet->setGeometry(QRect(QPoint(0, 0), kDrawing));
+    m_imgDet->setPixmap(art::pixmap(QStringLiteral("win-det-") + QLatin1String(m_desc->art), kDrawing));
+    m_imgDet->hide();
+    m_dbText2 = new QLabel(drawing);
+    m_dbText2->setObjectName(QStringLiteral("DBText2"));
+    m_dbText3 = new QLabel(drawing);
+    m_dbText3->setObjectName(QStringLiteral("DBText3"));
+    // The width value sits above the drawing's width dimension, the height
+    // value left of its height dimension (angles: one on each leg).
+    QLabel *top = isWidthField(m_desc->dataLabel3) ? m_dbText3 : m_dbText2;
+    QLabel *side = top == m_dbText2 ? m_dbText3 : m_dbText2;
+    top->setGeometry(65, 4, 60, 16);
+    top->setAlignment(Qt::AlignCenter);
+    side->setGeometry(2, 102, 44, 16);
+    side->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pv->addWidget(drawing, 0, Qt::AlignHCenter);
+
+    auto *line = new QFrame(panel2);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    pv->addWidget(line);
+    auto *dims = new QGridLayout;
+    dims->setHorizontalSpacing(6);
+    dims->setVerticalSpacing(1);
+    static const char *const names[] = {"LabelA", "LabelB", "LabelC", "LabelD", "LabelE", "LabelF", "LabelG"};
+    for (int i = 0; i < m_desc->dimensions.size(); ++i) {
+        auto *l = new QLabel(panel2);
+        l->setObjectName(QString::fromLatin1(names[i]));
+        dims->addWidget(l, i / 2, i % 2);
+        m_dimLabels.append(l);
+    }
+    pv->addLayout(dims);
+    v->addWidget(panel2);
+
+    m_regT = sunkenStrip(column, "RegT");
+    v->addWidget(m_regT);
+    m_navigator = new TDBNavigator(column);
+    m_navigator->setObjectName(QStringLiteral("DBNavigator1"));
+    m_navigator->setTable(m_table);
+    v->addWidget(m_navigator);
+
+    auto *box = new QGroupBox(column);
+    box->setObjectName(QStringLiteral("GroupBox1"));
+    auto *bh = new QHBoxLayout(box);
+    bh->setContentsMargins(6, 6, 6, 6);
+    auto *buttons = new QVBoxLayout;
+    buttons->setSpacing(3);
+    const auto button = [&](const char *name, const char *caption, const char *hint) {
+        auto *b = new QPushButton(QString::fromLatin1(caption), box);
+        b->setObjectName(QString::fromLatin1(name));
+        if (hint)
+            b->setToolTip(QString::fromLatin1(hint));
+        buttons->addWidget(b);
+        return b;
+    };
+    m_printBt = button("ImprimirCatBt", "&Print", "Print the report related to active table");
+    m_datosBt = button("DatosBt", "&Data", "Show the data of selected section");
+    m_busquedaBt = button("BusquedaBt", "&Search", nullptr);
+    m_busquedaBt->setCheckable(true);
+    auto *okBtn = button("OKBtn", "&Close", nullptr);
+    auto *helpBtn = button("HelpBtn", "&Help", nullptr);
+    helpBtn->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    bh->addLayout(buttons, 1);
+    m_logo = new QLabel(box);
+    m_logo->setObjectName(QStringLiteral("ImgLogo"));
+    m_logo->setFixedSize(54, 70);
+    bh->addWidget(m_logo, 0, Qt::AlignTop);
+    v->addWidget(box);
+
+    auto *note = new QLabel(QStringLiteral("(*) - Available on request"), column);
+    note->setObjectName(QStringLiteral("LBSupply"));
+    note->setVisible(m_desc->supplyNote);
+    v->addWidget(note);
+    v->addStretch(1);
+
+    connect(m_printBt, &QPushButton::clicked, this, &FamilyWindow::printRequested);
+    connect(m_datosBt, &QPushButton::clicked, this, &FamilyWindow::DatosBtClick);
+    connect(m_busquedaBt, &QPushButton::clicked, this, &FamilyWindow::BusquedaBtClick);
+    connect(okBtn, &QPushButton::clicked, this, &FamilyWindow::OKBtnClick);
+    connect(helpBtn, &QPushButton::clicked, this, &FamilyWindow::HelpBtnClick);
+    return column;
+}
+
+QWidget *FamilyWindow::buildTabs()
+{
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+
+    m_model1 = new TableModel(m_table, m_desc->propertyColumns, this);
+    m_model2 = new TableModel(m_table, m_desc->detailColumns, this);
+    const auto gridPage = [&](const char *sheet, const char *caption, const char *gridName, TableModel *model) {
+        auto *page = new QWidget(m_pages);
+        page->setObjectName(QString::fromLatin1(sheet));
+        auto *l = new QVBoxLayout(page);
+        l->setContentsMargins(0, 0, 0, 0);
+        auto *grid = new TRxDBGrid(page);
+        grid->setObjectName(QString::fromLatin1(gridName));
+        grid->setTableModel(model, 2);
+        l->addWidget(grid);
+        m_pages->addTab(page, QString::fromLatin1(caption));
+        connect(grid, &TRxDBGrid::rowDoubleClicked, this, &FamilyWindow::DatosBtClick);
+        return grid;
+    };
+    m_grid1 = gridPage("TabSheet1", "Properties", "RxDBGrid1", m_model1);
+    m_grid2 = gridPage("TabSheet2", "Dimensions for Detailing", "RxDBGrid2", m_model2);
+
+    auto *page = new QWidget(m_pages);
+    page->setObjectName(QStringLiteral("TabSheet3"));
+    auto *l = new QVBoxLayout(page);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(0);
+    auto *title = new QLabel(QString::fromLatin1(m_desc->toleranceTitle), page);
+    title->setObjectName(QStringLiteral("Panel7"));
+    title->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    title->setMargin(4);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    l->addWidget(title);
+    auto *row = new QHBoxLayout;
+    row->setSpacing(0);
+    m_tolList = new QListWidget(page);
+    m_tolList->setObjectName(QStringLiteral("ToleranciasLB"));
+    m_tolList->setFixedWidth(121);
+    row->addWidget(m_tolList);
+    auto *right = new QVBoxLayout;
+    right->setSpacing(0);
+    auto *norma = new QLabel(QString::fromLatin1(m_desc->norma), page);
+    norma->setObjectName(QStringLiteral("NormaT"));
+    norma->setAutoFillBackground(true);
+    QPalette white = norma->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    norma->setPalette(white);
+    norma->setMargin(3);
+    right->addWidget(norma);
+    auto *scroll = new QScrollArea(page);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setPalette(white);
+    scroll->setBackgroundRole(QPalette::Window);
+    m_figure = new QLabel(scroll);
+    m_figure->setObjectName(QStringLiteral("DBImage1"));
+    m_figure->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_figure->setAutoFillBackground(true);
+    m_figure->setPalette(white);
+    scroll->setWidget(m_figure);
+    scroll->setWidgetResizable(true);
+    right->addWidget(scroll, 1);
+    row->addLayout(right, 1);
+    l->addLayout(row, 1);
+    m_pages->addTab(page, QStringLiteral("Tolerances"));
+
+    connect(m_tolList, &QListWidget::currentRowChanged, this, [this] { ToleranciasLBClick(); });
+    return m_pages;
+}
+
+void FamilyWindow::FormCreate()
+{
+    const FamilyWindowDesc &d = *m_desc;
+    if (!d.tableFile) {
+        m_tag = app::HeSeries();
+        static const char *const captions[] = {"HEA Sections", "HEB Sections", "HEM Sections"};
+        if (m_tag >= 1 && m_tag <= 3)
+            setWindowTitle(QString::fromLatin1(captions[m_tag - 1]));
+        m_heading->setText(windowTitle());
+    }
+    m_table->close();
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->showMaximized();
+    repaint();
+    std::fill(m_property.begin(), m_property.end(), SearchCriterion{});
+    std::fill(m_detail.begin(), m_detail.end(), SearchCriterion{});
+    m_tab = 0;
+
+    m_table->setDirectory(app::AppDir());
+    m_table->setFileName(d.tableFile ? QString::fromLatin1(d.tableFile) : app::HeTableName());
+    m_table->open();
+    m_tolTable->setDirectory(app::AppDir());
+    m_tolTable->open();
+    FillTolerancias();
+    {
+        const QSignalBlocker block(m_pages);
+        m_pages->setCurrentIndex(m_tab);
+    }
+    if (Shell *shell = Shell::instance())
+        shell->SetJanela(true);
+    if (d.translateAgain)
+        texts::translateAgain(this);
+}
+
+QString FamilyWindow::familyKey() const { return familyKeyOfFile(m_table->fileName()); }
+
+void FamilyWindow::selectTab(int tab) { m_pages->setCurrentIndex(tab); }
+
+void FamilyWindow::closeEvent(QCloseEvent *event)
+{
+    m_table->close();
+    m_tolTable->close();
+    if (Shell *shell = Shell::instance()) {
+        shell->childClosing(this);
+        shell->SetJanela(shell->childWindowCount() > 1);
+    }
+    event->accept();
+}
+
+void FamilyWindow::OKBtnClick()
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+void FamilyWindow::HelpBtnClick()
+{
+    help::showContext(help::fileFor("-PFHelp.hlp"), m_desc->helpContexts[std::clamp(m_tab, 0, 2)]);
+}
+
+void FamilyWindow::DataSource1DataChange()
+{
+    const int recNo = m_table->recNo();
+    m_regT->setText(recNo == -1 ? texts::TranslateString(QStringLiteral("Inserting..."))
+                                : texts::TranslateString(QStringLiteral("Record ")) + QString::number(recNo));
+    const QChar point = display::systemDecimalPoint();
+    for (int i = 0; i < m_dimLabels.size(); ++i) {
+        const DimensionLabel &dim = m_desc->dimensions[i];
+        const double value = m_table->field(QString::fromLatin1(dim.field)).asFloat();
+        m_dimLabels[i]->setText(QString::fromLatin1(dim.prefix) + display::fixed(value, dim.decimals, point)
+                                + QStringLiteral(" mm"));
+    }
+    m_dbText1->setText(m_table->field(QStringLiteral("Designation")).asString());
+    m_dbText2->setText(m_table->field(QString::fromLatin1(m_desc->dataLabel2)).displayText(point));
+    m_dbText3->setText(m_table->field(QString::fromLatin1(m_desc->dataLabel3)).displayText(point));
+}
+
+void FamilyWindow::PageControl1Change(int tab)
+{
+    m_imgDet->setVisible(tab == 1);
+    m_imgProp->setVisible(tab != 1);
+    m_dbText2->setVisible(tab != 1);
+    m_dbText3->setVisible(tab != 1);
+    m_tab = tab;
+    const bool browsing = tab != 2;
+    m_datosBt->setEnabled(browsing);
+    m_busquedaBt->setEnabled(browsing);
+    m_navigator->setEnabled(browsing);
+    reopenTable();
+}
+
+void FamilyWindow::reopenTable()
+{
+    m_table->close();
+    m_table->open();
+}
+
+void FamilyWindow::FillTolerancias()
+{
+    const int remembered = std::max(0, m_tolList->currentRow());
+    {
+        const QSignalBlocker block(m_tolList);
+        m_tolTable->disableControls();
+        m_tolTable->first();
+        m_tolList->clear();
+        const QString key = QString::fromLatin1(m_desc->toleranceKey);
+        const QString language = app::LanguagePrefix();
+        const FieldRef raroda = m_tolTable->field(QStringLiteral("Raroda"));
+        const FieldRef idioma = m_tolTable->field(QStringLiteral("Idioma"));
+        const FieldRef tolerancia = m_tolTable->field(QStringLiteral("Tolerancia"));
+        for (int i = 0; i < m_tolTable->recordCount(); ++i) {
+            if (raroda.asString() == key && idioma.asString() == language)
+                m_tolList->addItem(tolerancia.asString());
+            m_tolTable->next();
+        }
+        m_tolTable->enableControls();
+        if (m_tolList->count() > 0)
+            m_tolList->setCurrentRow(std::min(remembered, m_tolList->count() - 1));
+    }
+    ToleranciasLBClick();
+}
+
+void FamilyWindow::ToleranciasLBClick()
+{
+    const QListWidgetItem *item = m_tolList->currentItem();
+    if (!item || !m_tolTable->isOpen())
+        return;
+    m_tolTable->locate(QStringLiteral("Raroda;Idioma;Tolerancia"),
+                       {QString::fromLatin1(m_desc->toleranceKey), app::LanguagePrefix(), item->text()});
+    showFigure();
+}
+
+void FamilyWindow::showFigure()
+{
+    QImage image;
+    if (m_tolTable->isOpen())
+        image.loadFromData(m_tolTable->field(QStringLiteral("Figura")).asBytes());
+    m_figure->setPixmap(QPixmap::fromImage(image));
+}
+
+void FamilyWindow::DatosBtClick()
+{
+    if (m_tab == 2)
+        return;
+    app::setSheetFamilyKey(familyKey());
+    if (g_sheetOpener)
+        g_sheetOpener(this, m_tab);
+}
+
+bool FamilyWindow::filterRecord(const Record &row) const
+{
+    if (!m_busquedaBt || !m_busquedaBt->isChecked() || m_tab == 2)
+        return true;
+    const bool property = m_tab == 0;
+    const std::vector<SearchCriterion> &criteria = property ? m_property : m_detail;
+    double values[16];
+    (property ? m_desc->propertyValues : m_desc->detailValues)(row, values);
+    for (size_t i = 0; i < criteria.size(); ++i) {
+        if (!CriterionMet(criteria[i], values[i]))
+            return false;
+    }
+    return true;
+}
+
+bool FamilyWindow::Filtrado(int kind) const
+{
+    if (!m_busquedaBt->isChecked())
+        return false;
+    const std::vector<SearchCriterion> &criteria = kind == 1 ? m_property : m_detail;
+    return std::any_of(criteria.begin(), criteria.end(), [](const SearchCriterion &c) { return c.Enabled; });
+}
+
+void FamilyWindow::BusquedaBtClick()
+{
+    // Whatever the dialog does, the table is read again so that every row
+    // passes the filter of the new state.
+    struct Reopen {
+        FamilyWindow *w;
+        ~Reopen() { w->reopenTable(); }
+    } reopen{this};
+    if (!m_busquedaBt->isChecked() || m_tab == 2)
+        return;
+    const bool property = m_tab == 0;
+    std::vector<SearchCriterion> &criteria = property ? m_property : m_detail;
+    std::unique_ptr<SearchDialog> dialog((property ? m_desc->propertyDialog : m_desc->detailDialog)(this));
+    for (int i = 1; i <= int(criteria.size()); ++i)
+        dialog->AjustaDados(criteria[size_t(i - 1)], i);
+    if (dialog->exec() == QDialog::Accepted) {
+        for (int i = 1; i <= int(criteria.size()); ++i)
+            criteria[size_t(i - 1)] = dialog->LeDados(i);
+    }
+}
+
+void FamilyWindow::IvTranslator1LanguageChange()
+{
+    if (m_tolTable->isOpen())
+        FillTolerancias();
+    // The counter is written by code: give it the new language at once.
+    DataSource1DataChange();
+    if (Shell *shell = Shell::instance()) {
+        const QPixmap logo = shell->languageLogo(app::LanguageCode());
+        if (!logo.isNull())
+            m_logo->setPixmap(logo);
+    }
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "browse/FamilyWindowDesc.h"
+#include "browse/SearchCriterion.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTabWidget;
+class Table;
+class TDBNavigator;
+class TIvTranslator;
+class TRxDBGrid;
+class TableModel;
+
+// The section window: one design for every family, told apart by its
+// description. It owns its section table and its copy of the tolerance table,
+// its search criteria and its current tab.
+class FamilyWindow : public QWidget {
+    Q_OBJECT
+public:
+    ~FamilyWindow() override;
+
+    const FamilyWindowDesc &desc() const { return *m_desc; }
+    // The creation steps after the widgets exist: tables, tolerance list,
+    // Windows menu. An error escapes (the window stays, as created so far).
+    void FormCreate();
+
+    Table *sectionTable() const { return m_table; }
+    Table *toleranceTable() const { return m_tolTable; }
+    int currentTab() const { return m_tab; }
+    // Selects a tab as the user would (the print commands do this).
+    void selectTab(int tab);
+    // The HE series (1 HEA, 2 HEB, 3 HEM); 0 for the other families.
+    int tag() const { return m_tag; }
+    // The family key of the open table ("HEB", "ANG"...).
+    QString familyKey() const;
+
+    // Criteria, indexed from 1 as the dialog rows are.
+    SearchCriterion &PropertyCriteria(int index) { return m_property.at(size_t(index - 1)); }
+    SearchCriterion &DetailCriteria(int index) { return m_detail.at(size_t(index - 1)); }
+    int propertyCriteriaCount() const { return int(m_property.size()); }
+    int detailCriteriaCount() const { return int(m_detail.size()); }
+    // Whether a search of that kind (1 property, 2 detailing) is in force.
+    bool Filtrado(int kind) const;
+    // The record filter: whether a row passes the criteria of the active tab.
+    bool filterRecord(const Record &row) const;
+
+    // Handlers.
+    void OKBtnClick();
+    void HelpBtnClick();
+    void DataSource1DataChange();
+    void PageControl1Change(int tab);
+    void ToleranciasLBClick();
+    void DatosBtClick();
+    void BusquedaBtClick();
+    void IvTranslator1LanguageChange();
+    void FillTolerancias();
+
+    // Opens the sheet of the current row (tab 0 property, tab 1 detailing);
+    // installed by the sheets' library so this one need not know it.
+    using SheetOpener = void (*)(FamilyWindow *window, int tab);
+    static void setSheetOpener(SheetOpener opener);
+
+signals:
+    // Print button: the print commands act on the window's current tab.
+    void printRequested();
+
+protected:
+    FamilyWindow(const FamilyWindowDesc &desc, QWidget *parent);
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildHeading(QWidget *host);
+    QWidget *buildLeftColumn();
+    QWidget *buildTabs();
+    void reopenTable();
+    void showFigure();
+
+    const FamilyWindowDesc *m_desc;
+    int m_tag = 0;
+    int m_tab = 0;
+    std::vector<SearchCriterion> m_property;
+    std::vector<SearchCriterion> m_detail;
+
+    Table *m_table = nullptr;
+    Table *m_tolTable = nullptr;
+    TableModel *m_model1 = nullptr;
+    TableModel *m_model2 = nullptr;
+    TIvTranslator *m_translator = nullptr;
+
+    QLabel *m_heading = nullptr;
+    QLabel *m_imgProp = nullptr;
+    QLabel *m_imgDet = nullptr;
+    QLabel *m_dbText1 = nullptr;
+    QLabel *m_dbText2 = nullptr;
+    QLabel *m_dbText3 = nullptr;
+    QList<QLabel *> m_dimLabels;
+    QLabel *m_regT = nullptr;
+    TDBNavigator *m_navigator = nullptr;
+    QPushButton *m_printBt = nullptr;
+    QPushButton *m_datosBt = nullptr;
+    QPushButton *m_busquedaBt = nullptr;
+    QLabel *m_logo = nullptr;
+    QTabWidget *m_pages = nullptr;
+    TRxDBGrid *m_grid1 = nullptr;
+    TRxDBGrid *m_grid2 = nullptr;
+    QListWidget *m_tolList = nullptr;
+    QLabel *m_figure = nullptr;
+};

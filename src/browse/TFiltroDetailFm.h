@@ -1,0 +1,11 @@
+#pragma once
+
+#include "browse/SearchDialog.h"
+
+// The search dialog of the detailing criteria of HE, IPE, IPN and UPN windows.
+class TFiltroDetailFm : public SearchDialog {
+    Q_OBJECT
+
+public:
+    explicit TFiltroDetailFm(QWidget *parent = nullptr);
+};

@@ -1,0 +1,171 @@
+#include "browse/TRxDBGrid.h"
+
+#include "browse/TableModel.h"
+#include "data/Table.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+
+TRxDBGrid::TRxDBGrid(QWidget *parent) : QTableView(parent), m_frozen(new QTableView(this))
+{
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setShowGrid(true);
+    setWordWrap(false);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    verticalHeader()->setFixedWidth(14);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    horizontalHeader()->setHighlightSections(false);
+
+    m_frozen->setObjectName(QStringLiteral("frozenColumns"));
+    m_frozen->setFocusPolicy(Qt::NoFocus);
+    m_frozen->verticalHeader()->hide();
+    m_frozen->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_frozen->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    m_frozen->horizontalHeader()->setHighlightSections(false);
+    m_frozen->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_frozen->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_frozen->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_frozen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_frozen->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_frozen->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_frozen->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
+    m_frozen->setStyleSheet(QStringLiteral("QTableView { border: none; }"));
+    m_frozen->hide();
+    viewport()->stackUnder(m_frozen);
+
+    connect(m_frozen->verticalScrollBar(), &QAbstractSlider::valueChanged, verticalScrollBar(),
+            &QAbstractSlider::setValue);
+    connect(verticalScrollBar(), &QAbstractSlider::valueChanged, m_frozen->verticalScrollBar(),
+            &QAbstractSlider::setValue);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section, int, int size) {
+        if (section < m_frozenColumns) {
+            m_frozen->setColumnWidth(section, size);
+            updateFrozenGeometry();
+        }
+    });
+    connect(this, &QAbstractItemView::doubleClicked, this, &TRxDBGrid::rowDoubleClicked);
+    connect(m_frozen, &QAbstractItemView::doubleClicked, this, &TRxDBGrid::rowDoubleClicked);
+}
+
+void TRxDBGrid::setTableModel(TableModel *model, int frozenColumns)
+{
+    m_model = model;
+    m_frozenColumns = frozenColumns;
+    setModel(model);
+    m_frozen->setModel(model);
+    m_frozen->setSelectionModel(selectionModel());
+    m_frozen->setVisible(frozenColumns > 0);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) { rowChosen(current); });
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        updateFrozenColumns();
+        followTable();
+    });
+    connect(model->table(), &Table::dataChange, this, &TRxDBGrid::followTable);
+    updateFrozenColumns();
+    applyWidths();
+    followTable();
+}
+
+void TRxDBGrid::applyWidths()
+{
+    const int charWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    for (int c = 0; c < m_model->columnCount(); ++c) {
+        const int w = m_model->columnWidth(c, charWidth);
+        setColumnWidth(c, w > 0 ? w : std::max(horizontalHeader()->defaultSectionSize(),
+                                                fontMetrics().horizontalAdvance(
+                                                    m_model->headerData(c, Qt::Horizontal).toString()) + 12));
+    }
+}
+
+void TRxDBGrid::updateFrozenColumns()
+{
+    if (!m_model)
+        return;
+    for (int c = 0; c < m_model->columnCount(); ++c) {
+        m_frozen->setColumnHidden(c, c >= m_frozenColumns);
+        if (c < m_frozenColumns)
+            m_frozen->setColumnWidth(c, columnWidth(c));
+    }
+    updateFrozenGeometry();
+}
+
+void TRxDBGrid::updateFrozenGeometry()
+{
+    int width = 0;
+    for (int c = 0; c < m_frozenColumns; ++c)
+        width += columnWidth(c);
+    m_frozen->setGeometry(verticalHeader()->width() + frameWidth(), frameWidth(), width,
+                          viewport()->height() + horizontalHeader()->height());
+    m_frozen->horizontalHeader()->setFixedHeight(horizontalHeader()->height());
+}
+
+void TRxDBGrid::showEvent(QShowEvent *event)
+{
+    QTableView::showEvent(event);
+    if (currentIndex().isValid())
+        scrollTo(currentIndex());
+}
+
+void TRxDBGrid::resizeEvent(QResizeEvent *event)
+{
+    QTableView::resizeEvent(event);
+    updateFrozenGeometry();
+}
+
+QModelIndex TRxDBGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    QModelIndex current = QTableView::moveCursor(cursorAction, modifiers);
+    // Keep a cell moved to by the keyboard clear of the frozen columns.
+    int frozenWidth = 0;
+    for (int c = 0; c < m_frozenColumns; ++c)
+        frozenWidth += columnWidth(c);
+    if (cursorAction == MoveLeft && current.column() >= m_frozenColumns
+        && visualRect(current).topLeft().x() < frozenWidth) {
+        const int newValue = horizontalScrollBar()->value() + visualRect(current).topLeft().x() - frozenWidth;
+        horizontalScrollBar()->setValue(newValue);
+    }
+    return current;
+}
+
+void TRxDBGrid::scrollTo(const QModelIndex &index, ScrollHint hint)
+{
+    if (!model() || index.column() >= m_frozenColumns)
+        QTableView::scrollTo(index, hint);
+    else
+        QTableView::scrollTo(model()->index(index.row(), m_frozenColumns < model()->columnCount() ? m_frozenColumns : 0), hint);
+}
+
+void TRxDBGrid::followTable()
+{
+    if (!m_model || !m_model->table() || m_following)
+        return;
+    const int row = m_model->table()->currentRow();
+    m_following = true;
+    if (row < 0) {
+        selectionModel()->clearSelection();
+    } else {
+        const int column = currentIndex().isValid() ? currentIndex().column() : std::min(m_frozenColumns, m_model->columnCount() - 1);
+        const QModelIndex target = m_model->index(row, std::max(0, column));
+        selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        // A grid on a hidden tab is a few pixels wide: scrolling it there
+        // would push its columns out of sight. It scrolls when shown.
+        if (isVisible())
+            scrollTo(target);
+    }
+    m_following = false;
+}
+
+void TRxDBGrid::rowChosen(const QModelIndex &current)
+{
+    if (m_following || !current.isValid() || !m_model || !m_model->table())
+        return;
+    m_following = true;
+    m_model->table()->setCurrentRow(current.row());
+    m_following = false;
+}

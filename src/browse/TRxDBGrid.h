@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QTableView>
+
+class Table;
+class TableModel;
+
+// A read-only grid bound to a table whose first columns stay in place while
+// the others scroll sideways (an overlay view sharing model and selection, as
+// in Qt's frozen-column example). Selecting a row makes it the table's current
+// row and moving the table moves the selection. A double-click is reported.
+class TRxDBGrid : public QTableView {
+    Q_OBJECT
+public:
+    explicit TRxDBGrid(QWidget *parent = nullptr);
+
+    // Shows the model, keeping its first frozenColumns columns fixed.
+    void setTableModel(TableModel *model, int frozenColumns);
+    TableModel *tableModel() const { return m_model; }
+    QTableView *frozenView() const { return m_frozen; }
+
+signals:
+    void rowDoubleClicked();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+
+private:
+    void updateFrozenGeometry();
+    void updateFrozenColumns();
+    void applyWidths();
+    void followTable();
+    void rowChosen(const QModelIndex &current);
+
+    TableModel *m_model = nullptr;
+    QTableView *m_frozen;
+    int m_frozenColumns = 0;
+    bool m_following = false;
+};

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QPointer>
+#include <QStringList>
+
+#include "data/Table.h"
+
+// One column of a grid: a field of the table, its title (nullptr: the
+// field's display label) and its width in pixels (0: from the field's
+// display width, or the grid's default).
+struct GridColumn {
+    const char *field;
+    const char *title = nullptr;
+    int widthPx = 0;
+};
+
+// A read-only grid's view of a table: the chosen columns of the rows the
+// table's filter accepts, each cell in its field's display format. Column
+// titles start as the fields' display labels and can be replaced
+// (setHeaderData), which is how translations reach them. The vertical header
+// marks the table's current row.
+class TableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    TableModel(Table *table, const QList<GridColumn> &columns, QObject *parent = nullptr);
+
+    Table *table() const { return m_table; }
+    // Index of the table field shown in a column.
+    int fieldIndex(int column) const { return m_fields.value(column, -1); }
+    // The first column painted in alternating colours (from the third on in
+    // section grids, from the second in the steel grids).
+    void setFirstTintedColumn(int column) { m_firstTinted = column; }
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant &value,
+                       int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    // Width in pixels a column asks for, given the grid's character width.
+    int columnWidth(int column, int charWidthPx) const;
+
+private:
+    void tableReset();
+    void currentMoved();
+
+    QPointer<Table> m_table;
+    QList<int> m_fields;
+    QStringList m_titles;
+    QList<int> m_widths;
+    int m_firstTinted = 2;
+    int m_rows = 0;
+    int m_markedRow = -1;
+};

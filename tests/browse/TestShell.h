@@ -1,0 +1,43 @@
+#pragma once
+
+#include "browse/FamilyWindow.h"
+#include "browse/Shell.h"
+
+#include <QList>
+#include <QPointer>
+
+// A stand-in for the main window: counts its child windows, records the
+// calls to SetJanela and hands out the family windows it was given.
+class TestShell : public Shell {
+public:
+    TestShell() { Shell::setInstance(this); }
+    ~TestShell() override { Shell::setInstance(nullptr); }
+
+    void SetJanela(bool enabled) override { janela.append(enabled); }
+    int childWindowCount() const override
+    {
+        int n = 0;
+        for (const QPointer<QWidget> &w : children)
+            n += w ? 1 : 0;
+        return n;
+    }
+    void childClosing(QWidget *child) override { closing.append(child); }
+    QWidget *familyWindow(const QString &key) const override
+    {
+        for (const QPointer<QWidget> &w : children) {
+            if (auto *f = qobject_cast<FamilyWindow *>(w.data()); f && f->familyKey() == key.toUpper())
+                return f;
+        }
+        return nullptr;
+    }
+    QPixmap languageLogo(int code) const override
+    {
+        QPixmap p(54, 70);
+        p.fill(code == 1 ? Qt::blue : Qt::red);
+        return code == 1 || code == 2 ? p : QPixmap();
+    }
+
+    QList<QPointer<QWidget>> children;
+    QList<bool> janela;
+    QList<QWidget *> closing;
+};

@@ -1,0 +1,855 @@
+// The four search dialogs: their rows and components, what each row shows
+// for its criterion, loading and reading criteria, typing bounds, closing,
+// keyboard order, placement and help.
+#include "browse/SearchDialog.h"
+#include "browse/Shell.h"
+#include "browse/TBoundEdit.h"
+#include "browse/TFiltroDAngFm.h"
+#include "browse/TFiltroDetailFm.h"
+#include "browse/TFiltroPAngFm.h"
+#include "browse/TFiltroPropFm.h"
+#include "data/AppGlobals.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(SearchCriterion)
+
+namespace {
+
+struct RowSpec {
+    QString check, caption, list, first, second;
+    double largest;
+};
+
+struct DialogSpec {
+    QSize client;
+    int buttonsTop;
+    int groupHeight;
+    QString cancel;
+    QList<RowSpec> rows;
+};
+
+// The dialogs as users and the family windows know them, written out here
+// rather than taken from the sources.
+const QMap<QString, DialogSpec> &specs()
+{
+    static const QMap<QString, DialogSpec> s = {
+        {"TFiltroPropFm",
+         {QSize(304, 352), 322, 312, "CancelBt",
+          {{"hChT", "h  (mm)", "hCBT", "h1T", "h2T", 9999},
+           {"bChT", "b (mm)", "bCBT", "b1T", "b2T", 9999},
+           {"tfChT", "tf (mm)", "tfCBT", "tf1T", "tf2T", 99},
+           {"twChT", "tw (mm)", "twCBT", "tw1T", "tw2T", 99},
+           {"AChT", "A (cm2)", "ACBT", "A1T", "A2T", 9999},
+           {"MChT", "M (kg/m)", "MCBT", "M1T", "M2T", 9999},
+           {"IyChT", "Iy (cm4)", "IyCBT", "Iy1T", "Iy2T", 9999999},
+           {"WyChT", "Wy (cm3)", "WyCbT", "Wy1T", "Wy2T", 99999},
+           {"WplyChT", "Wply (cm3)", "WplyCBT", "Wply1T", "Wply2T", 99999},
+           {"IzChT", "Iz (cm4)", "IzCBT", "Iz1T", "Iz2T", 999999},
+           {"WzChT", "Wz (cm3)", "WzCbT", "Wz1T", "Wz2T", 99999},
+           {"WplzChT", "Wplz (cm3)", "WplzCBT", "Wplz1T", "Wplz2T", 99999}}}},
+        {"TFiltroDetailFm",
+         {QSize(303, 206), 177, 167, "CancelaBt",
+          {{"hChT", "h  (mm)", "hCBT", "h1T", "h2T", 9999},
+           {"bChT", "b (mm)", "bCBT", "b1T", "b2T", 9999},
+           {"tfChT", "tf (mm)", "tfCBT", "tf1T", "tf2T", 99},
+           {"twChT", "tw (mm)", "twCBT", "tw1T", "tw2T", 99},
+           {"MChT", "M (kg/m)", "MCBT", "M1T", "M2T", 9999},
+           {"SsChT", "Ss (mm)", "SsCBT", "Ss1T", "Ss2T", 999999}}}},
+        {"TFiltroPAngFm",
+         {QSize(304, 325), 295, 285, "CancelBt",
+          {{"hChT", "h  (mm)", "hCBT", "h1T", "h2T", 9999},
+           {"tChT", "t (mm)", "tCBT", "t1T", "t2T", 999},
+           {"AChT", "A (cm2)", "ACBT", "A1T", "A2T", 9999},
+           {"MChT", "M (kg/m)", "MCBT", "M1T", "M2T", 9999},
+           {"IyChT", "Iy (cm4)", "IyCBT", "Iy1T", "Iy2T", 9999999},
+           {"WyChT", "Wy (cm3)", "WyCbT", "Wy1T", "Wy2T", 99999},
+           {"RyChT", "iy (cm)", "RyCBT", "Ry1T", "Ry2T", 999},
+           {"IuChT", "Iu (cm4)", "IuCBT", "Iu1T", "Iu2T", 9999999},
+           {"RuChT", "iu (cm)", "RuCBT", "Ru1T", "Ru2T", 999},
+           {"IvChT", "Iv (cm4)", "IvCBT", "Iv1T", "Iv2T", 9999999},
+           {"RvChT", "iv (cm)", "RvCBT", "Rv1T", "Rv2T", 999}}}},
+        {"TFiltroDAngFm",
+         {QSize(304, 133), 103, 93, "CancelaBt",
+          {{"hChT", "h  (mm)", "hCBT", "h1T", "h2T", 9999},
+           {"tChT", "t (mm)", "tCBT", "t1T", "t2T", 999},
+           {"MChT", "M (kg/m)", "MCBT", "M1T", "M2T", 9999}}}},
+    };
+    return s;
+}
+
+const DialogSpec &specOf(const QString &className)
+{
+    static const DialogSpec none{};
+    const auto it = specs().constFind(className);
+    return it == specs().cend() ? none : *it;
+}
+
+std::unique_ptr<SearchDialog> makeDialog(const QString &className)
+{
+    if (className == u"TFiltroPropFm")
+        return std::make_unique<TFiltroPropFm>();
+    if (className == u"TFiltroDetailFm")
+        return std::make_unique<TFiltroDetailFm>();
+    if (className == u"TFiltroPAngFm")
+        return std::make_unique<TFiltroPAngFm>();
+    if (className == u"TFiltroDAngFm")
+        return std::make_unique<TFiltroDAngFm>();
+    return nullptr;
+}
+
+bool showActive(QWidget *w)
+{
+    w->show();
+    w->activateWindow();
+    return QTest::qWaitForWindowActive(w);
+}
+
+QString focusName() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+
+// Every criterion of a dialog, rows 1 to n.
+QList<SearchCriterion> readAll(const SearchDialog &d)
+{
+    QList<SearchCriterion> all;
+    for (int row = 1; row <= d.rowCount(); ++row)
+        all << d.LeDados(row);
+    return all;
+}
+
+} // namespace
+
+// Finds a component of a dialog by name or fails the running test.
+#define FIND(var, Type, root, name)                                                                                  \
+    auto *var = (root)->findChild<Type *>(name);                                                                     \
+    QVERIFY2(var, qPrintable(QStringLiteral("no %1 named %2").arg(QLatin1String(#Type), QString(name))))
+
+#define MAKE(var, className)                                                                                         \
+    const std::unique_ptr<SearchDialog> var = makeDialog(className);                                                 \
+    QVERIFY2(var, qPrintable(className))
+
+class TestSearchDialogs : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void components_data();
+    void components();
+    void rows_data();
+    void rows();
+    void geometry_data();
+    void geometry();
+    void centredOnScreen_data() { components_data(); }
+    void centredOnScreen();
+
+    void clearedCriteriaShowNothing_data() { components_data(); }
+    void clearedCriteriaShowNothing();
+    void tickingShowsModeAndBounds_data();
+    void tickingShowsModeAndBounds();
+    void loadingSetsVisibility_data();
+    void loadingSetsVisibility();
+
+    void roundTrip_data();
+    void roundTrip();
+    void everyRowLoadsAndReads_data() { components_data(); }
+    void everyRowLoadsAndReads();
+    void rowsOutsideTheDialog_data();
+    void rowsOutsideTheDialog();
+
+    void typedBounds_data();
+    void typedBounds();
+    void boundsFollowTheLocale();
+    void closing_data();
+    void closing();
+    void enteredByKeyboardAndConfirmed();
+    void keyboardOrder_data();
+    void keyboardOrder();
+    void helpButton_data();
+    void helpButton();
+
+private:
+    QString m_appDir;
+    int m_language = 1;
+    QLocale m_locale;
+};
+
+void TestSearchDialogs::initTestCase()
+{
+    m_appDir = app::AppDir();
+    m_language = app::LanguageCode();
+    m_locale = QLocale();
+}
+
+void TestSearchDialogs::cleanup()
+{
+    help::setHandler({});
+    app::setAppDir(m_appDir);
+    app::setLanguage(m_language);
+    QLocale::setDefault(m_locale);
+}
+
+void TestSearchDialogs::components_data()
+{
+    QTest::addColumn<QString>("className");
+    for (const QString &name : specs().keys())
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void TestSearchDialogs::components()
+{
+    QFETCH(QString, className);
+    const DialogSpec &spec = specOf(className);
+    MAKE(d, className);
+
+    QCOMPARE(QString::fromLatin1(d->metaObject()->className()), className);
+    QCOMPARE(d->windowTitle(), QStringLiteral("Section Search"));
+    QCOMPARE(d->size(), spec.client);
+    QCOMPARE(d->minimumSize(), spec.client);
+    QCOMPARE(d->maximumSize(), spec.client);
+    const Qt::WindowFlags flags = d->windowFlags();
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowContextHelpButtonHint));
+    QCOMPARE(d->rowCount(), spec.rows.size());
+
+    FIND(group, QGroupBox, d.get(), QString());
+    QCOMPARE(group->title(), QStringLiteral(" Select the variables to the search "));
+
+    // The rows in order, and no other check box, list or bound box.
+    QStringList checks, lists, bounds, expectedChecks, expectedLists, expectedBounds;
+    for (const QCheckBox *c : d->findChildren<QCheckBox *>())
+        checks << c->objectName();
+    for (const QComboBox *c : d->findChildren<QComboBox *>())
+        lists << c->objectName();
+    for (const TBoundEdit *c : d->findChildren<TBoundEdit *>())
+        bounds << c->objectName();
+    for (const RowSpec &row : spec.rows) {
+        expectedChecks << row.check;
+        expectedLists << row.list;
+        expectedBounds << row.first << row.second;
+    }
+    QCOMPARE(checks, expectedChecks);
+    QCOMPARE(lists, expectedLists);
+    QCOMPARE(bounds, expectedBounds);
+
+    const QList<std::pair<QString, QString>> buttons = {
+        {"OkBt", "O&k"}, {spec.cancel, "&Cancel"}, {"AyudaBt", "&Help"}};
+    QStringList buttonNames;
+    for (const QPushButton *b : d->findChildren<QPushButton *>())
+        buttonNames << b->objectName();
+    QCOMPARE(buttonNames, (QStringList{"OkBt", spec.cancel, "AyudaBt"}));
+    for (const auto &[name, caption] : buttons) {
+        FIND(b, QPushButton, d.get(), name);
+        QCOMPARE(b->text(), caption);
+        QCOMPARE(b->isDefault(), name == u"OkBt");
+    }
+}
+
+void TestSearchDialogs::rows_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<int>("row");
+    for (auto it = specs().cbegin(); it != specs().cend(); ++it) {
+        for (int row = 1; row <= it->rows.size(); ++row)
+            QTest::addRow("%s/%d %s", qPrintable(it.key()), row, qPrintable(it->rows[row - 1].caption)) << it.key()
+                                                                                                        << row;
+    }
+}
+
+void TestSearchDialogs::rows()
+{
+    QFETCH(QString, className);
+    QFETCH(int, row);
+    const RowSpec &spec = specOf(className).rows[row - 1];
+    MAKE(d, className);
+
+    FIND(check, QCheckBox, d.get(), spec.check);
+    FIND(list, QComboBox, d.get(), spec.list);
+    FIND(first, TBoundEdit, d.get(), spec.first);
+    FIND(second, TBoundEdit, d.get(), spec.second);
+
+    QCOMPARE(check->text(), spec.caption);
+    QVERIFY(!list->isEditable());
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->itemText(i);
+    QCOMPARE(items, (QStringList{"more than", "less than", "between"}));
+    QCOMPARE(first->toolTip(), QStringLiteral("Inferior bound"));
+    QCOMPARE(second->toolTip(), QStringLiteral("Superior bound"));
+
+    // The row's number is its criterion index: loading row `row` reaches
+    // exactly these controls, and both boxes stop at the row's largest bound.
+    d->AjustaDados({true, Between, 1e12, 1e12}, row);
+    QVERIFY(check->isChecked());
+    QCOMPARE(list->currentIndex(), int(Between));
+    QCOMPARE(first->value(), spec.largest);
+    QCOMPARE(second->value(), spec.largest);
+    QCOMPARE(d->LeDados(row), (SearchCriterion{true, Between, spec.largest, spec.largest}));
+}
+
+void TestSearchDialogs::geometry_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QPoint>("topLeft");
+    QTest::addColumn<int>("width");
+
+    // Row controls in the group box's coordinates; -1: width left free.
+    const auto add = [](const char *cls, const char *name, QPoint at, int width) {
+        QTest::addRow("%s/%s", cls, name) << QString::fromLatin1(cls) << QString::fromLatin1(name) << at << width;
+    };
+    add("TFiltroPropFm", "hChT", {14, 18}, -1);
+    add("TFiltroPropFm", "hCBT", {90, 16}, 80);
+    add("TFiltroPropFm", "h1T", {178, 16}, 51);
+    add("TFiltroPropFm", "h2T", {234, 16}, 51);
+    add("TFiltroPropFm", "bChT", {14, 42}, -1);
+    add("TFiltroPropFm", "WyCbT", {90, 184}, 80);
+    add("TFiltroPropFm", "WplzChT", {14, 282}, -1);
+    add("TFiltroPropFm", "Wplz2T", {234, 280}, 51);
+    add("TFiltroPropFm", "OkBt", {-1, 322}, -1);
+    add("TFiltroPropFm", "CancelBt", {-1, 322}, -1);
+    add("TFiltroPropFm", "AyudaBt", {-1, 322}, -1);
+    add("TFiltroDetailFm", "Ss1T", {178, 136}, 51);
+    add("TFiltroDetailFm", "CancelaBt", {-1, 177}, -1);
+    add("TFiltroPAngFm", "RvCBT", {90, 256}, 80);
+    add("TFiltroPAngFm", "AyudaBt", {-1, 295}, -1);
+    add("TFiltroDAngFm", "MChT", {14, 66}, -1);
+    add("TFiltroDAngFm", "OkBt", {-1, 103}, -1);
+}
+
+void TestSearchDialogs::geometry()
+{
+    QFETCH(QString, className);
+    QFETCH(QString, name);
+    QFETCH(QPoint, topLeft);
+    QFETCH(int, width);
+    MAKE(d, className);
+    FIND(w, QWidget, d.get(), name);
+
+    if (topLeft.x() >= 0)
+        QCOMPARE(w->x(), topLeft.x());
+    QCOMPARE(w->y(), topLeft.y());
+    if (width >= 0)
+        QCOMPARE(w->width(), width);
+
+    // Whatever the row, its controls share one line and stay inside the
+    // group box; the buttons stay inside the client area below the group.
+    FIND(group, QGroupBox, d.get(), QString());
+    QCOMPARE(group->height(), specOf(className).groupHeight);
+    const QRect area = w->parentWidget() == group ? group->rect() : d->rect();
+    QVERIFY2(area.contains(w->geometry()), qPrintable(name));
+    if (w->parentWidget() != group)
+        QVERIFY(w->y() > group->geometry().bottom());
+}
+
+void TestSearchDialogs::centredOnScreen()
+{
+    QFETCH(QString, className);
+    MAKE(d, className);
+    QVERIFY(showActive(d.get()));
+    const QRect screen = d->screen()->availableGeometry();
+    QVERIFY(screen.contains(d->frameGeometry()));
+    QVERIFY(qAbs(d->geometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(d->geometry().center().y() - screen.center().y()) <= 1);
+}
+
+void TestSearchDialogs::clearedCriteriaShowNothing()
+{
+    QFETCH(QString, className);
+    MAKE(d, className);
+    for (int row = 1; row <= d->rowCount(); ++row)
+        d->AjustaDados(SearchCriterion{}, row);
+    QVERIFY(showActive(d.get()));
+    for (const RowSpec &row : specOf(className).rows) {
+        FIND(check, QCheckBox, d.get(), row.check);
+        QVERIFY(check->isVisible());
+        QVERIFY2(!check->isChecked(), qPrintable(row.check));
+        for (const QString &name : {row.list, row.first, row.second}) {
+            FIND(w, QWidget, d.get(), name);
+            QVERIFY2(!w->isVisible(), qPrintable(name));
+        }
+    }
+}
+
+void TestSearchDialogs::tickingShowsModeAndBounds_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<int>("row");
+    QTest::newRow("I sections, h") << "TFiltroPropFm" << 1;
+    QTest::newRow("I sections, Wy") << "TFiltroPropFm" << 8;
+    QTest::newRow("I sections detailing, Ss") << "TFiltroDetailFm" << 6;
+    QTest::newRow("angles, iu") << "TFiltroPAngFm" << 9;
+    QTest::newRow("angles detailing, M") << "TFiltroDAngFm" << 3;
+}
+
+void TestSearchDialogs::tickingShowsModeAndBounds()
+{
+    QFETCH(QString, className);
+    QFETCH(int, row);
+    const DialogSpec &spec = specOf(className);
+    const RowSpec &r = spec.rows[row - 1];
+    MAKE(d, className);
+    for (int i = 1; i <= d->rowCount(); ++i)
+        d->AjustaDados(SearchCriterion{}, i);
+    QVERIFY(showActive(d.get()));
+    FIND(check, QCheckBox, d.get(), r.check);
+    FIND(list, QComboBox, d.get(), r.list);
+    FIND(first, TBoundEdit, d.get(), r.first);
+    FIND(second, TBoundEdit, d.get(), r.second);
+
+    // No other row shows anything at any step.
+    const auto othersHidden = [&] {
+        for (const RowSpec &o : spec.rows) {
+            if (o.check == r.check)
+                continue;
+            for (const QString &name : {o.list, o.first, o.second}) {
+                const QWidget *w = d->findChild<QWidget *>(name);
+                if (!w || w->isVisible())
+                    return false;
+            }
+        }
+        return true;
+    };
+
+    QTest::mouseClick(check, Qt::LeftButton);
+    QVERIFY(check->isChecked());
+    QVERIFY(list->isVisible());
+    QCOMPARE(list->currentText(), QStringLiteral("more than"));
+    QVERIFY(first->isVisible());
+    QVERIFY(!second->isVisible());
+    QVERIFY(othersHidden());
+
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentText(), QStringLiteral("between"));
+    QVERIFY(first->isVisible());
+    QVERIFY(second->isVisible());
+    QVERIFY(othersHidden());
+
+    first->setFocus();
+    QTest::keyClicks(first, "30");
+    second->setFocus();
+    QTest::keyClicks(second, "20");
+    list->setFocus();
+    QCOMPARE(d->LeDados(row), (SearchCriterion{true, Between, 30, 20}));
+
+    QTest::keyClick(list, Qt::Key_Up);
+    QCOMPARE(list->currentText(), QStringLiteral("less than"));
+    QVERIFY(first->isVisible());
+    QVERIFY(!second->isVisible());
+    QCOMPARE(d->LeDados(row), (SearchCriterion{true, LessThan, 30, 20}));
+
+    QTest::mouseClick(check, Qt::LeftButton);
+    QVERIFY(!check->isChecked());
+    QVERIFY(!list->isVisible());
+    QVERIFY(!first->isVisible());
+    QVERIFY(!second->isVisible());
+    QCOMPARE(d->LeDados(row), (SearchCriterion{false, LessThan, 30, 20}));
+
+    // Ticked again, the row comes back as it was.
+    check->setFocus();
+    QTest::keyClick(check, Qt::Key_Space);
+    QVERIFY(check->isChecked());
+    QVERIFY(list->isVisible());
+    QCOMPARE(list->currentText(), QStringLiteral("less than"));
+    QVERIFY(!second->isVisible());
+    QCOMPARE(first->text(), QStringLiteral("30.00"));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    QVERIFY(second->isVisible());
+    QCOMPARE(second->text(), QStringLiteral("20.00"));
+    QVERIFY(othersHidden());
+}
+
+void TestSearchDialogs::loadingSetsVisibility_data()
+{
+    QTest::addColumn<SearchCriterion>("criterion");
+    QTest::addColumn<bool>("listShown");
+    QTest::addColumn<bool>("secondShown");
+    QTest::newRow("disabled between") << SearchCriterion{false, Between, 1, 2} << false << false;
+    QTest::newRow("more than") << SearchCriterion{true, MoreThan, 1, 2} << true << false;
+    QTest::newRow("less than") << SearchCriterion{true, LessThan, 1, 2} << true << false;
+    QTest::newRow("between") << SearchCriterion{true, Between, 1, 2} << true << true;
+}
+
+void TestSearchDialogs::loadingSetsVisibility()
+{
+    QFETCH(SearchCriterion, criterion);
+    QFETCH(bool, listShown);
+    QFETCH(bool, secondShown);
+    TFiltroPropFm d;
+    QVERIFY(showActive(&d));
+    d.AjustaDados(criterion, 4);
+    FIND(list, QComboBox, &d, "twCBT");
+    FIND(first, TBoundEdit, &d, "tw1T");
+    FIND(second, TBoundEdit, &d, "tw2T");
+    QCOMPARE(list->isVisible(), listShown);
+    QCOMPARE(first->isVisible(), listShown);
+    QCOMPARE(second->isVisible(), secondShown);
+    QCOMPARE(d.LeDados(4), criterion);
+}
+
+void TestSearchDialogs::roundTrip_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<SearchCriterion>("loaded");
+    QTest::addColumn<SearchCriterion>("read");
+
+    const auto same = [](const char *name, const char *cls, int row, SearchCriterion c) {
+        QTest::newRow(name) << QString::fromLatin1(cls) << row << c << c;
+    };
+    same("between 300..200 is not swapped", "TFiltroPropFm", 1, {true, Between, 300, 200});
+    same("hidden second bound of a less-than", "TFiltroPropFm", 2, {true, LessThan, 120, 450});
+    same("hidden second bound of a more-than", "TFiltroDetailFm", 5, {true, MoreThan, 20.4, 75.25});
+    same("disabled row keeps mode and bounds", "TFiltroPropFm", 12, {false, Between, 10, 20});
+    same("two decimals", "TFiltroPropFm", 8, {true, MoreThan, 500.25, 0.01});
+    same("equal bounds", "TFiltroDetailFm", 6, {true, Between, 60.1, 60.1});
+    same("largest bounds", "TFiltroPAngFm", 5, {true, Between, 9999999, 9999999});
+    same("all zero", "TFiltroDAngFm", 1, {});
+
+    QTest::newRow("tf above 99") << "TFiltroPropFm" << 3 << SearchCriterion{true, Between, 150, 45.5}
+                                 << SearchCriterion{true, Between, 99, 45.5};
+    QTest::newRow("negative bounds") << "TFiltroDetailFm" << 6 << SearchCriterion{true, MoreThan, -5, -0.01}
+                                     << SearchCriterion{true, MoreThan, 0, 0};
+    QTest::newRow("angle t above 999") << "TFiltroPAngFm" << 2 << SearchCriterion{true, MoreThan, 1500, 1000}
+                                       << SearchCriterion{true, MoreThan, 999, 999};
+    QTest::newRow("angle iv above 999") << "TFiltroPAngFm" << 11 << SearchCriterion{true, Between, 0.25, 999.99}
+                                        << SearchCriterion{true, Between, 0.25, 999};
+    QTest::newRow("angle detailing t") << "TFiltroDAngFm" << 2 << SearchCriterion{true, LessThan, 1000, 8}
+                                       << SearchCriterion{true, LessThan, 999, 8};
+}
+
+void TestSearchDialogs::roundTrip()
+{
+    QFETCH(QString, className);
+    QFETCH(int, row);
+    QFETCH(SearchCriterion, loaded);
+    QFETCH(SearchCriterion, read);
+    MAKE(d, className);
+    const QList<SearchCriterion> before = readAll(*d);
+
+    d->AjustaDados(loaded, row);
+    QCOMPARE(d->LeDados(row), read);
+    // Loading one row leaves the others alone.
+    QList<SearchCriterion> expected = before;
+    expected[row - 1] = read;
+    QCOMPARE(readAll(*d), expected);
+}
+
+void TestSearchDialogs::everyRowLoadsAndReads()
+{
+    QFETCH(QString, className);
+    MAKE(d, className);
+    const int rows = specOf(className).rows.size();
+
+    // Distinct criteria, all within every row's range, loaded the way a
+    // family window does: row by row from 1.
+    QList<SearchCriterion> criteria;
+    for (int i = 1; i <= rows; ++i)
+        criteria << SearchCriterion{i % 2 == 1, CriterionMode(i % 3), double(i), i + 0.25};
+    for (int i = 1; i <= rows; ++i)
+        d->AjustaDados(criteria[i - 1], i);
+    QCOMPARE(readAll(*d), criteria);
+    QCOMPARE(d->LeDados(rows + 1), SearchCriterion{});
+}
+
+void TestSearchDialogs::rowsOutsideTheDialog_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<int>("row");
+    for (auto it = specs().cbegin(); it != specs().cend(); ++it) {
+        QTest::addRow("%s/0", qPrintable(it.key())) << it.key() << 0;
+        QTest::addRow("%s/-1", qPrintable(it.key())) << it.key() << -1;
+        QTest::addRow("%s/%lld", qPrintable(it.key()), it->rows.size() + 1) << it.key() << int(it->rows.size() + 1);
+    }
+}
+
+void TestSearchDialogs::rowsOutsideTheDialog()
+{
+    QFETCH(QString, className);
+    QFETCH(int, row);
+    MAKE(d, className);
+    for (int i = 1; i <= d->rowCount(); ++i)
+        d->AjustaDados({true, Between, 7, 8}, i);
+    QVERIFY(showActive(d.get()));
+
+    QCOMPARE(d->LeDados(row), SearchCriterion{});
+
+    // A tick that the dialog has not acted upon yet: loading a row outside
+    // the dialog changes no row but brings the visibility up to date.
+    FIND(check, QCheckBox, d.get(), specOf(className).rows.front().check);
+    FIND(list, QComboBox, d.get(), specOf(className).rows.front().list);
+    {
+        const QSignalBlocker blocker(check);
+        check->setChecked(false);
+    }
+    QVERIFY(list->isVisible());
+    const QList<SearchCriterion> before = readAll(*d);
+    d->AjustaDados({true, LessThan, 1, 2}, row);
+    QCOMPARE(readAll(*d), before);
+    QVERIFY(!list->isVisible());
+}
+
+void TestSearchDialogs::typedBounds_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("second");
+    QTest::addColumn<double>("loaded");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<double>("bound");
+
+    QTest::newRow("150 into tf") << "TFiltroPropFm" << 3 << false << 0.0 << "150" << "99.00" << 99.0;
+    QTest::newRow("150 into tw, second bound") << "TFiltroDetailFm" << 4 << true << 0.0 << "150" << "99.00" << 99.0;
+    QTest::newRow("1500 into angle t") << "TFiltroPAngFm" << 2 << false << 0.0 << "1500" << "999.00" << 999.0;
+    QTest::newRow("1500 into angle detailing t")
+        << "TFiltroDAngFm" << 2 << true << 0.0 << "1500" << "999.00" << 999.0;
+    QTest::newRow("1500 into angle iy") << "TFiltroPAngFm" << 7 << false << 0.0 << "1500" << "999.00" << 999.0;
+    QTest::newRow("99999 into h") << "TFiltroPropFm" << 1 << true << 0.0 << "99999" << "9999.00" << 9999.0;
+    QTest::newRow("1234567 into Ss")
+        << "TFiltroDetailFm" << 6 << false << 0.0 << "1234567" << "999999.00" << 999999.0;
+    QTest::newRow("within range") << "TFiltroPropFm" << 7 << true << 0.0 << "12345.67" << "12345.67" << 12345.67;
+    QTest::newRow("third decimal refused") << "TFiltroPropFm" << 6 << false << 0.0 << "20.405" << "20.40" << 20.4;
+    QTest::newRow("left empty") << "TFiltroDAngFm" << 3 << false << 0.0 << "" << "0.00" << 0.0;
+    // Tabbing into a box selects its value, so typing replaces it.
+    QTest::newRow("typed over a loaded bound") << "TFiltroPropFm" << 2 << false << 45.5 << "7" << "7.00" << 7.0;
+    QTest::newRow("loaded bound left as it was")
+        << "TFiltroPAngFm" << 9 << true << 45.5 << "" << "45.50" << 45.5;
+}
+
+void TestSearchDialogs::typedBounds()
+{
+    QFETCH(QString, className);
+    QFETCH(int, row);
+    QFETCH(bool, second);
+    QFETCH(double, loaded);
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    QFETCH(double, bound);
+    const RowSpec &r = specOf(className).rows[row - 1];
+    MAKE(d, className);
+    d->AjustaDados({true, Between, loaded, loaded}, row);
+    QVERIFY(showActive(d.get()));
+    FIND(box, TBoundEdit, d.get(), second ? r.second : r.first);
+    FIND(before, QWidget, d.get(), second ? r.first : r.list);
+
+    // In and out by the keyboard, as a user goes.
+    before->setFocus();
+    QTRY_VERIFY(before->hasFocus());
+    QTest::keyClick(before, Qt::Key_Tab);
+    QTRY_VERIFY(box->hasFocus());
+    QTest::keyClicks(box, keys);
+    QTest::keyClick(box, Qt::Key_Tab);
+    QTRY_VERIFY(!box->hasFocus());
+    QCOMPARE(box->text(), shown);
+    const SearchCriterion c = d->LeDados(row);
+    QCOMPARE(second ? c.Bound2 : c.Bound1, bound);
+    QCOMPARE(second ? c.Bound1 : c.Bound2, loaded);
+}
+
+void TestSearchDialogs::boundsFollowTheLocale()
+{
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    TFiltroDAngFm d;
+    d.AjustaDados({true, Between, 45.5, 1500}, 1);
+    QVERIFY(showActive(&d));
+    FIND(first, TBoundEdit, &d, "h1T");
+    FIND(second, TBoundEdit, &d, "h2T");
+    QCOMPARE(first->text(), QStringLiteral("45,50"));
+    QCOMPARE(second->text(), QStringLiteral("1500,00"));
+
+    first->setFocus();
+    QTRY_VERIFY(first->hasFocus());
+    QCOMPARE(first->text(), QStringLiteral("45,5"));
+    first->selectAll();
+    QTest::keyClicks(first, "12,25");
+    QTest::keyClick(first, Qt::Key_Tab);
+    QTRY_VERIFY(second->hasFocus());
+    QCOMPARE(first->text(), QStringLiteral("12,25"));
+    QCOMPARE(d.LeDados(1), (SearchCriterion{true, Between, 12.25, 1500}));
+}
+
+void TestSearchDialogs::closing_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("result");
+    for (const QString &cls : specs().keys()) {
+        const auto add = [&](const char *action, int result) {
+            QTest::addRow("%s/%s", qPrintable(cls), action) << cls << QString::fromLatin1(action) << result;
+        };
+        add("Ok button", QDialog::Accepted);
+        add("Enter on a check box", QDialog::Accepted);
+        add("Enter in a bound box", QDialog::Accepted);
+        add("Cancel button", QDialog::Rejected);
+        add("Escape", QDialog::Rejected);
+        add("close box", QDialog::Rejected);
+    }
+}
+
+void TestSearchDialogs::closing()
+{
+    QFETCH(QString, className);
+    QFETCH(QString, action);
+    QFETCH(int, result);
+    const DialogSpec &spec = specOf(className);
+    MAKE(d, className);
+    d->AjustaDados({true, MoreThan, 5, 0}, 1);
+    d->setResult(-1);
+    d->open();
+    QVERIFY(QTest::qWaitForWindowActive(d.get()));
+
+    if (action == u"Ok button") {
+        FIND(ok, QPushButton, d.get(), "OkBt");
+        QTest::mouseClick(ok, Qt::LeftButton);
+    } else if (action == u"Cancel button") {
+        FIND(cancel, QPushButton, d.get(), spec.cancel);
+        QTest::mouseClick(cancel, Qt::LeftButton);
+    } else if (action == u"Enter on a check box") {
+        FIND(check, QCheckBox, d.get(), spec.rows.back().check);
+        check->setFocus();
+        QTRY_VERIFY(check->hasFocus());
+        QTest::keyClick(check, Qt::Key_Return);
+        QVERIFY(!check->isChecked());
+    } else if (action == u"Enter in a bound box") {
+        FIND(box, TBoundEdit, d.get(), spec.rows.front().first);
+        box->setFocus();
+        QTRY_VERIFY(box->hasFocus());
+        QTest::keyClick(box, Qt::Key_Enter);
+    } else if (action == u"Escape") {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    } else if (action == u"close box") {
+        d->close();
+    } else {
+        QFAIL(qPrintable(action));
+    }
+    QTRY_VERIFY(!d->isVisible());
+    QCOMPARE(d->result(), result);
+    // Closing reads or resets nothing: the window decides what to keep.
+    QCOMPARE(d->LeDados(1), (SearchCriterion{true, MoreThan, 5, 0}));
+}
+
+void TestSearchDialogs::enteredByKeyboardAndConfirmed()
+{
+    TFiltroPropFm d;
+    for (int row = 1; row <= d.rowCount(); ++row)
+        d.AjustaDados(SearchCriterion{}, row);
+    d.open();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QCOMPARE(focusName(), QStringLiteral("hChT"));
+
+    // Tick h, choose "between", type 300 and 200, confirm with Enter.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("hCBT"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("h1T"));
+    QTest::keyClicks(QApplication::focusWidget(), "300");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("h2T"));
+    QTest::keyClicks(QApplication::focusWidget(), "200");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+
+    QTRY_VERIFY(!d.isVisible());
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(d.LeDados(1), (SearchCriterion{true, Between, 300, 200}));
+    for (int row = 2; row <= d.rowCount(); ++row)
+        QCOMPARE(d.LeDados(row), SearchCriterion{});
+}
+
+void TestSearchDialogs::keyboardOrder_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QList<SearchCriterion>>("criteria");
+
+    for (auto it = specs().cbegin(); it != specs().cend(); ++it) {
+        const int rows = it->rows.size();
+        QList<SearchCriterion> none(rows), every(rows, SearchCriterion{true, Between, 1, 2}), mixed(rows);
+        for (int i = 0; i < rows; ++i)
+            mixed[i] = SearchCriterion{i % 3 != 0, CriterionMode(i % 3), 1, 2};
+        QTest::addRow("%s/nothing ticked", qPrintable(it.key())) << it.key() << none;
+        QTest::addRow("%s/every row between", qPrintable(it.key())) << it.key() << every;
+        QTest::addRow("%s/mixed", qPrintable(it.key())) << it.key() << mixed;
+    }
+}
+
+void TestSearchDialogs::keyboardOrder()
+{
+    QFETCH(QString, className);
+    QFETCH(QList<SearchCriterion>, criteria);
+    const DialogSpec &spec = specOf(className);
+    MAKE(d, className);
+    for (int i = 1; i <= criteria.size(); ++i)
+        d->AjustaDados(criteria[i - 1], i);
+
+    // Row by row what each row shows, then the buttons.
+    QStringList expected;
+    for (int i = 0; i < criteria.size(); ++i) {
+        const RowSpec &r = spec.rows[i];
+        expected << r.check;
+        if (criteria[i].Enabled)
+            expected << r.list << r.first;
+        if (criteria[i].Enabled && criteria[i].Mode == Between)
+            expected << r.second;
+    }
+    expected << "OkBt" << spec.cancel << "AyudaBt";
+
+    QVERIFY(showActive(d.get()));
+    QStringList forward{focusName()};
+    for (int i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        forward << focusName();
+    }
+    QCOMPARE(forward, expected);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(focusName(), expected.front());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(focusName(), QStringLiteral("AyudaBt"));
+}
+
+void TestSearchDialogs::helpButton_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("file");
+    for (const QString &cls : specs().keys()) {
+        QTest::addRow("%s/English", qPrintable(cls)) << cls << 1 << "/opt/tolmo/EN-PFHelp.hlp";
+        QTest::addRow("%s/Spanish", qPrintable(cls)) << cls << 2 << "/opt/tolmo/ES-PFHelp.hlp";
+    }
+}
+
+void TestSearchDialogs::helpButton()
+{
+    QFETCH(QString, className);
+    QFETCH(int, language);
+    QFETCH(QString, file);
+    app::setAppDir(QStringLiteral("/opt/tolmo/"));
+    app::setLanguage(language);
+
+    QList<std::pair<QString, int>> calls;
+    help::setHandler([&calls](const QString &f, int context) { calls.append({f, context}); });
+    MAKE(d, className);
+    QVERIFY(showActive(d.get()));
+    FIND(ayuda, QPushButton, d.get(), "AyudaBt");
+    QTest::mouseClick(ayuda, Qt::LeftButton);
+    QCOMPARE(calls, (QList<std::pair<QString, int>>{{file, 1036}}));
+    // Help leaves the dialog open.
+    QVERIFY(d->isVisible());
+}
+
+QTEST_MAIN(TestSearchDialogs)
+#include "tst_searchdialogs.moc"
