@@ -1,0 +1,301 @@
+#include "sheets/SectionSheet.h"
+
+#include "browse/Art.h"
+#include "browse/FamilyWindow.h"
+#include "browse/Shell.h"
+#include "browse/Texts.h"
+#include "data/AppGlobals.h"
+#include "data/DisplayFormat.h"
+#include "data/Table.h"
+#include "i18n/IvDictionary.h" // IvTranslator.h reads a QPointer<TIvDictionary> inline
+#include "i18n/IvTranslator.h"
+#include "sheets/TSpeedButton.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// The five pictures, in the order of their components; the HE picture serves
+// the three HE series.
+struct Picture {
+    const char *component;
+    const char *art;
+};
+constexpr Picture kPictures[] = {
+    {"ImgHE", "he"}, {"ImgIPE", "ipe"}, {"ImgIPN", "ipn"}, {"ImgUPN", "upn"}, {"ImgAng", "ang"},
+};
+
+int pictureIndex(SectionFamily family)
+{
+    switch (family) {
+    case SectionFamily::HEA:
+    case SectionFamily::HEB:
+    case SectionFamily::HEM:
+        return 0;
+    case SectionFamily::IPE:
+        return 1;
+    case SectionFamily::IPN:
+        return 2;
+    case SectionFamily::UPN:
+        return 3;
+    case SectionFamily::ANG:
+        return 4;
+    }
+    return 0;
+}
+
+constexpr int kBarHeight = 30;
+
+// The arrows' glyph, drawn here so it reads at the size of the bar (the
+// style's own arrows are a few pixels wide).
+QIcon arrowGlyph(bool left)
+{
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 30, 30));
+    const QPolygonF triangle = left ? QPolygonF({{11, 2}, {3, 8}, {11, 14}}) : QPolygonF({{5, 2}, {13, 8}, {5, 14}});
+    p.drawPolygon(triangle);
+    return QIcon(pm);
+}
+
+} // namespace
+
+SectionSheet::SectionSheet(const SheetLayout &layout, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_layout(layout), m_family(familyByKey(app::SheetFamilyKey()))
+{
+    setWindowTitle(QStringLiteral("Section"));
+    setFixedSize(layout.client);
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    setPalette(white);
+
+    for (const Picture &p : kPictures) {
+        auto *picture = new QLabel(this);
+        picture->setObjectName(QString::fromLatin1(p.component));
+        picture->setGeometry(QRect(layout.pictureAt, layout.picture));
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        picture->setPixmap(art::pixmap(QLatin1String(layout.art) + QLatin1String(p.art), layout.picture));
+        picture->hide();
+        m_pictures.append(picture);
+    }
+
+    m_perfil = new QLabel(this);
+    m_perfil->setObjectName(QStringLiteral("PerfilT"));
+    QFont big(QStringLiteral("Arial"));
+    big.setPixelSize(24);
+    big.setBold(true);
+    m_perfil->setFont(big);
+    m_perfil->move(layout.designation);
+
+    m_logo = new QLabel(this);
+    m_logo->setObjectName(QStringLiteral("ImgLogo"));
+    m_logo->setGeometry(QRect(layout.logo, QSize(54, 70)));
+
+    for (int y : layout.lines) {
+        auto *line = new QFrame(this);
+        line->setObjectName(QStringLiteral("Linha%1").arg(y));
+        line->setGeometry(layout.lineLeft, y, layout.lineRight - layout.lineLeft, 1);
+        line->setAutoFillBackground(true);
+        QPalette grey = line->palette();
+        grey.setColor(QPalette::Window, QColor(160, 160, 160));
+        line->setPalette(grey);
+    }
+
+    QFont values(QStringLiteral("Arial"));
+    values.setPixelSize(12);
+    for (const SlotPlace &place : layout.places) {
+        auto *slot = new QLabel(this);
+        slot->setObjectName(QString::fromLatin1(place.name));
+        slot->setFont(values);
+        slot->move(place.x, place.y);
+        m_slots.append(slot);
+    }
+
+    buildBottomBar();
+    buildMenu();
+}
+
+SectionSheet::~SectionSheet() = default;
+
+void SectionSheet::buildBottomBar()
+{
+    const int width = m_layout.client.width();
+    auto *bar = new QFrame(this);
+    bar->setObjectName(QStringLiteral("Panel1"));
+    bar->setGeometry(0, m_layout.client.height() - kBarHeight, width, kBarHeight);
+    bar->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    // The bar keeps the desktop's button face; the page above it is white.
+    bar->setPalette(QApplication::palette());
+    bar->setAutoFillBackground(true);
+
+    m_imprimir = new QPushButton(QStringLiteral("&Print"), bar);
+    m_imprimir->setObjectName(QStringLiteral("Imprimir"));
+    m_imprimir->setGeometry(4, 3, 90, 24);
+    m_helpBtn = new QPushButton(QStringLiteral("&Help"), bar);
+    m_helpBtn->setObjectName(QStringLiteral("HelpBtn"));
+    m_helpBtn->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    m_helpBtn->setGeometry(99, 3, 90, 24);
+
+    const auto arrow = [&](const char *name, const char *hint, bool left, int x) {
+        auto *b = new TSpeedButton(bar);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setToolTip(QString::fromLatin1(hint));
+        b->setIcon(arrowGlyph(left));
+        b->setIconSize(QSize(16, 16));
+        b->setGeometry(x, 3, 38, 24);
+        return b;
+    };
+    m_anterior = arrow("AnteriorBt", "Previous section", true, width - 92);
+    m_proximo = arrow("ProximoBt", "Next section", false, width - 49);
+
+    connect(m_imprimir, &QPushButton::clicked, this, &SectionSheet::ImprimirClick);
+    connect(m_helpBtn, &QPushButton::clicked, this, &SectionSheet::HelpBtnClick);
+    connect(m_anterior, &QToolButton::clicked, this, &SectionSheet::AnteriorMnClick);
+    connect(m_proximo, &QToolButton::clicked, this, &SectionSheet::ProximoMnClick);
+}
+
+void SectionSheet::buildMenu()
+{
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(QStringLiteral("PopupMenu1"));
+    const auto item = [&](const char *name, const char *caption, void (SectionSheet::*handler)()) {
+        QAction *a = m_menu->addAction(QString::fromLatin1(caption));
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, handler);
+    };
+    item("ImprimirMn", "&Print", &SectionSheet::ImprimirClick);
+    m_menu->addSeparator();
+    item("AnteriorMn", "P&revious", &SectionSheet::AnteriorMnClick);
+    item("ProximoMn", "&Next", &SectionSheet::ProximoMnClick);
+    m_menu->addSeparator();
+    item("CerrarMn", "&Close", &SectionSheet::CerrarMnClick);
+}
+
+void SectionSheet::finishConstruction()
+{
+    FormCreate();
+    m_translator = texts::makeTranslator(this, "(1 3 ('*' 'Hint' 0) ('*' 'Caption' 0) ('TSpeedButton' 'Hint' 0))");
+    connect(m_translator, &TIvTranslator::OnLanguageChange, this, [this] { IvTranslator1LanguageChange(); });
+    m_translator->loaded();
+}
+
+void SectionSheet::FormCreate()
+{
+    const int shown = m_family ? pictureIndex(m_family->family) : -1;
+    for (int i = 0; i < m_pictures.size(); ++i)
+        m_pictures[i]->setVisible(i == shown);
+}
+
+FamilyWindow *SectionSheet::familyWindow() const
+{
+    Shell *shell = Shell::instance();
+    return shell ? qobject_cast<FamilyWindow *>(shell->familyWindow(app::SheetFamilyKey())) : nullptr;
+}
+
+void SectionSheet::Atualiza(int step)
+{
+    FamilyWindow *window = familyWindow();
+    if (!window || !m_family)
+        return;
+    Table &table = *window->sectionTable();
+    // The table's own moves stop at either end, so the same section is
+    // filled again there; its filter keeps the search's rejects out.
+    if (step < 0)
+        table.prior();
+    else if (step > 0)
+        table.next();
+
+    m_perfil->setText(table.field(QStringLiteral("Designation")).asString());
+    m_perfil->adjustSize();
+    const std::span<const SlotFill> fills = familySlots(m_family->family);
+    for (const SlotPlace &place : m_layout.places) {
+        const SlotFill *fill = findFill(fills, place.name);
+        setSlot(place.name, fill ? slotText(table, *fill) : QString());
+    }
+    fillMore(table, m_family->family);
+    setWindowTitle(m_perfil->text());
+}
+
+void SectionSheet::fillMore(const Table &, SectionFamily) {}
+
+QString SectionSheet::slotText(const Table &table, const SlotFill &fill)
+{
+    const FieldRef field = table.field(QString::fromLatin1(fill.field));
+    if (field.isNull())
+        return {};
+    const QString value = fill.decimals == kAsStored
+                              ? field.asString()
+                              : display::fixed(field.asFloat(), fill.decimals, display::systemDecimalPoint());
+    return QString::fromLatin1(fill.prefix) + value + QString::fromLatin1(fill.unit);
+}
+
+const SlotFill *SectionSheet::findFill(std::span<const SlotFill> fills, const char *slot)
+{
+    for (const SlotFill &f : fills) {
+        if (std::strcmp(f.slot, slot) == 0)
+            return &f;
+    }
+    return nullptr;
+}
+
+void SectionSheet::setSlot(const char *name, const QString &text)
+{
+    if (QLabel *slot = slotLabel(QString::fromLatin1(name))) {
+        slot->setText(text);
+        slot->adjustSize();
+    }
+}
+
+QLabel *SectionSheet::slotLabel(const QString &name) const
+{
+    for (QLabel *slot : m_slots) {
+        if (slot->objectName() == name)
+            return slot;
+    }
+    return nullptr;
+}
+
+void SectionSheet::ProximoMnClick() { Atualiza(1); }
+void SectionSheet::AnteriorMnClick() { Atualiza(-1); }
+void SectionSheet::CerrarMnClick() { close(); }
+
+void SectionSheet::HelpBtnClick() { help::showContext(help::fileFor("-PFHelp.hlp"), kHelpContext); }
+
+void SectionSheet::ImprimirClick()
+{
+    // Printing the sheet comes with the single-section reports, which copy
+    // the designation, the slot texts and the visible picture; until they
+    // exist the command is here and does nothing.
+}
+
+void SectionSheet::IvTranslator1LanguageChange()
+{
+    const int code = app::LanguageCode();
+    if (code != 1 && code != 2)
+        return;
+    if (Shell *shell = Shell::instance())
+        m_logo->setPixmap(shell->languageLogo(code));
+}
+
+void SectionSheet::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The labels and pictures pass the request on, so the menu opens
+    // anywhere on the page.
+    m_menu->popup(event->globalPos());
+}

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "data/SectionFamily.h"
+
+#include <QDialog>
+#include <QList>
+#include <QPoint>
+#include <QSize>
+
+#include <span>
+
+class FamilyWindow;
+class QLabel;
+class QMenu;
+class QPushButton;
+class Table;
+class TIvTranslator;
+class TSpeedButton;
+
+// Where a value slot of a sheet sits.
+struct SlotPlace {
+    const char *name; // "LBh"
+    int x;
+    int y;
+};
+
+// How a family fills one slot: prefix, the value of a field, unit. A number
+// is written with `decimals` decimals; kAsStored writes a text field as
+// stored.
+struct SlotFill {
+    const char *slot;
+    const char *prefix;
+    const char *field;
+    int decimals;
+    const char *unit;
+};
+inline constexpr int kAsStored = -1;
+
+// The fixed layout of one kind of sheet.
+struct SheetLayout {
+    QSize client;                     // fixed client size
+    QPoint designation;               // PerfilT
+    QPoint logo;                      // ImgLogo
+    const char *art;                  // picture name prefix: "sheet-prop-" + "he"
+    QSize picture;
+    QPoint pictureAt;
+    std::span<const SlotPlace> places;
+    int lineLeft, lineRight;          // the grey separator lines' extent
+    std::span<const int> lines;       // and their heights
+};
+
+// What the property and the detailing sheet share: one rolled size of the
+// family of app::SheetFamilyKey() on a fixed white page, its designation, the
+// family's picture, the value slots, the language logo, the bottom bar with
+// Print, Help and the two arrows, and the context menu. The sheet reads and
+// moves the current record of the family window's section table.
+class SectionSheet : public QDialog {
+    Q_OBJECT
+public:
+    ~SectionSheet() override;
+
+    // Shows the picture of the sheet's family, hides the others.
+    void FormCreate();
+    // Moves the family window's table by step (-1 prior, 0 none, +1 next;
+    // at either end nothing moves) and fills the sheet from its current
+    // record. Without a family window for the key the sheet stays as it is.
+    void Atualiza(int step);
+
+    // Handlers.
+    void ProximoMnClick();
+    void AnteriorMnClick();
+    void CerrarMnClick();
+    void HelpBtnClick();
+    void ImprimirClick();
+    void IvTranslator1LanguageChange();
+
+    // The family the sheet was created for, from app::SheetFamilyKey().
+    const FamilyInfo *family() const { return m_family; }
+    QLabel *slotLabel(const QString &name) const;
+    QList<QLabel *> slotLabels() const { return m_slots; }
+    QMenu *contextMenu() const { return m_menu; }
+
+    static constexpr int kHelpContext = 1035;
+
+protected:
+    SectionSheet(const SheetLayout &layout, QWidget *parent);
+
+    // The last step of a sheet's constructor: FormCreate, then the
+    // translator (it must see the final class of the window).
+    void finishConstruction();
+
+    // The slots a family fills; every other slot is emptied.
+    virtual std::span<const SlotFill> familySlots(SectionFamily family) const = 0;
+    // What a sheet writes beyond its family's slots, after them.
+    virtual void fillMore(const Table &table, SectionFamily family);
+
+    // The text of a slot from the current record: prefix, value, unit. An
+    // empty field gives an empty slot; a number that is not finite (a
+    // quotient of empty dimensions) gives prefix and unit with no number,
+    // so the sheet still names the quantity it cannot show.
+    static QString slotText(const Table &table, const SlotFill &fill);
+    void setSlot(const char *name, const QString &text);
+    static const SlotFill *findFill(std::span<const SlotFill> fills, const char *slot);
+
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    void buildBottomBar();
+    void buildMenu();
+    FamilyWindow *familyWindow() const;
+
+    const SheetLayout &m_layout;
+    const FamilyInfo *m_family = nullptr;
+    QLabel *m_perfil = nullptr;
+    QList<QLabel *> m_pictures;
+    QLabel *m_logo = nullptr;
+    QList<QLabel *> m_slots;
+    QPushButton *m_imprimir = nullptr;
+    QPushButton *m_helpBtn = nullptr;
+    TSpeedButton *m_anterior = nullptr;
+    TSpeedButton *m_proximo = nullptr;
+    QMenu *m_menu = nullptr;
+    TIvTranslator *m_translator = nullptr;
+};

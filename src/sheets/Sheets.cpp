@@ -1,0 +1,26 @@
+#include "sheets/Sheets.h"
+
+#include "browse/FamilyWindow.h"
+#include "sheets/TShowDetailFm.h"
+#include "sheets/TShowPropFm.h"
+
+#include <memory>
+
+namespace sheets {
+
+void install() { FamilyWindow::setSheetOpener(&open); }
+
+void open(FamilyWindow *window, int tab)
+{
+    std::unique_ptr<SectionSheet> sheet;
+    if (tab == 0)
+        sheet = std::make_unique<TShowPropFm>(window);
+    else if (tab == 1)
+        sheet = std::make_unique<TShowDetailFm>(window);
+    else
+        return;
+    sheet->Atualiza(0);
+    sheet->exec();
+}
+
+} // namespace sheets

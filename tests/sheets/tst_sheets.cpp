@@ -1,0 +1,156 @@
+// Opening the sheets from a family window's Data command: the sheet of the
+// tab, filled before it shows, modal, released when it closes; stepping in
+// the sheet leaves the family window on the row it reached.
+#include "SheetFixture.h"
+#include "browse/FamilyWindow.h"
+#include "sheets/Sheets.h"
+#include "sheets/TShowDetailFm.h"
+#include "sheets/TShowPropFm.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QPointer>
+#include <QTimer>
+
+#include <functional>
+
+using namespace sheettest;
+
+namespace {
+
+struct Seen {
+    QString className;
+    QString caption;
+    bool modal = false;
+    QPointer<QWidget> sheet;
+};
+
+// Runs `use` on the next modal sheet, then closes it as the user would; the
+// sheet is closed even when a check in `use` fails, so no test hangs.
+void onNextSheet(Seen &seen, std::function<void(SectionSheet &)> use = {})
+{
+    QTimer::singleShot(0, [&seen, use] {
+        QWidget *modal = QApplication::activeModalWidget();
+        auto *sheet = qobject_cast<SectionSheet *>(modal);
+        if (!sheet) {
+            if (modal)
+                modal->close();
+            return;
+        }
+        seen = {sheet->metaObject()->className(), sheet->windowTitle(), sheet->isModal(), sheet};
+        if (use)
+            use(*sheet);
+        if (QAction *close = sheet->findChild<QAction *>("CerrarMn"))
+            close->trigger();
+        sheet->close();
+    });
+}
+
+} // namespace
+
+class TestSheets : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<TestShell> m_shell;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        app::setAppDir(m_dir.path());
+        writeTables(m_dir.path());
+    }
+
+    void init()
+    {
+        app::setLanguage(1);
+        m_shell = std::make_unique<TestShell>();
+        sheets::install();
+    }
+
+    void cleanup()
+    {
+        FamilyWindow::setSheetOpener(nullptr);
+        m_shell.reset();
+    }
+
+    void dataOpensTheSheetOfTheTab_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<QString>("sheetClass");
+        QTest::newRow("HEB properties") << "HEB" << 0 << "HEB 300" << "TShowPropFm";
+        QTest::newRow("HEB detailing") << "HEB" << 1 << "HEB 300" << "TShowDetailFm";
+        QTest::newRow("angle properties") << "ANG" << 0 << "L 20x20x3" << "TShowPropFm";
+        QTest::newRow("UPN detailing") << "UPN" << 1 << "UPN 80" << "TShowDetailFm";
+    }
+    void dataOpensTheSheetOfTheTab()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, tab);
+        QFETCH(QString, row);
+        QFETCH(QString, sheetClass);
+        const auto w = openFamily(*m_shell, key);
+        w->selectTab(tab);
+        goTo(*w, row);
+        Seen seen;
+        onNextSheet(seen);
+        w->DatosBtClick();
+        QCOMPARE(seen.className, sheetClass);
+        QCOMPARE(app::SheetFamilyKey(), key);
+        // Filled before it was shown.
+        QCOMPARE(seen.caption, row);
+        QVERIFY(seen.modal);
+        QVERIFY2(seen.sheet.isNull(), "the sheet is released when it closes");
+        QCOMPARE(designation(*w), row);
+    }
+
+    void nextThreeTimesThenClose_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        QTest::newRow("three rows on") << 0 << "HEB 100" << "HEB 400";
+        QTest::newRow("fewer rows left") << 0 << "HEB 300" << "HEB 160";
+        QTest::newRow("detailing sheet") << 1 << "HEB 200" << "HEB 160";
+    }
+    void nextThreeTimesThenClose()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        const auto w = openFamily(*m_shell, "HEB");
+        w->selectTab(tab);
+        goTo(*w, start);
+        Seen seen;
+        QString lastShown;
+        onNextSheet(seen, [&lastShown](SectionSheet &sheet) {
+            for (int i = 0; i < 3; ++i)
+                sheet.findChild<QAbstractButton *>("ProximoBt")->click();
+            lastShown = sheet.windowTitle();
+        });
+        w->DatosBtClick();
+        QVERIFY(!seen.className.isEmpty());
+        QCOMPARE(lastShown, end);
+        QCOMPARE(designation(*w), end);
+        // The grid follows the table.
+        const auto *grid = w->findChild<QAbstractItemView *>(tab == 0 ? "RxDBGrid1" : "RxDBGrid2");
+        QCOMPARE(grid->currentIndex().row(), w->sectionTable()->currentRow());
+    }
+
+    void otherTabsOpenNothing()
+    {
+        const auto w = openFamily(*m_shell, "HEB");
+        Seen seen;
+        onNextSheet(seen);
+        sheets::open(w.get(), 2);
+        QVERIFY(seen.className.isEmpty());
+        QCoreApplication::processEvents(); // let the guard run and find nothing
+        QVERIFY(seen.className.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestSheets)
+#include "tst_sheets.moc"

@@ -1,0 +1,589 @@
+// The property sheet on fixture tables: the slots of every family against
+// the family computations, empty and undefined values, the locale's decimal
+// separator, stepping with and without a search, caption, pictures, layout,
+// bottom bar, context menu, help, logo and translator.
+#include "SheetFixture.h"
+#include "browse/FamilyWindow.h"
+#include "data/CalcFields.h"
+#include "sheets/TShowPropFm.h"
+#include "sheets/TSpeedButton.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QRegularExpression>
+
+#include <cmath>
+
+using namespace sheettest;
+
+namespace {
+
+QString slotText(const TShowPropFm &sheet, const QString &slot)
+{
+    const QLabel *label = sheet.slotLabel(slot);
+    return label ? label->text() : QStringLiteral("<no slot %1>").arg(slot);
+}
+
+// The HEB rows' heights, to see which row a sheet was filled from.
+int hebHeight(const QString &designation)
+{
+    return designation == u"HEB 160" ? 160 : designation.mid(4).toInt();
+}
+
+} // namespace
+
+class TestShowPropFm : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<TestShell> m_shell;
+    std::vector<std::unique_ptr<FamilyWindow>> m_windows;
+    QList<std::pair<QString, int>> m_help;
+
+    FamilyWindow &window(const QString &key)
+    {
+        m_windows.push_back(openFamily(*m_shell, key));
+        return *m_windows.back();
+    }
+
+    // A property sheet opened on a row of the family window of key.
+    std::unique_ptr<TShowPropFm> sheetOn(const QString &key, const QString &row)
+    {
+        FamilyWindow &w = window(key);
+        goTo(w, row);
+        app::setSheetFamilyKey(w.familyKey());
+        auto sheet = std::make_unique<TShowPropFm>();
+        sheet->Atualiza(0);
+        return sheet;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        app::setAppDir(m_dir.path());
+        writeTables(m_dir.path());
+        help::setHandler([this](const QString &file, int context) { m_help.append({file, context}); });
+    }
+
+    void init()
+    {
+        app::setLanguage(1);
+        m_shell = std::make_unique<TestShell>();
+        m_help.clear();
+    }
+
+    void cleanup()
+    {
+        m_windows.clear();
+        m_shell.reset();
+    }
+
+    void slotTexts_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<QString>("slot");
+        QTest::addColumn<QString>("expected");
+        const auto add = [](const char *key, const char *row, const QList<QPair<const char *, QString>> &texts) {
+            for (const auto &[slot, text] : texts)
+                QTest::addRow("%s %s", row, slot) << key << row << slot << text;
+        };
+
+        const ILamParProps he = PropILamPar({200, 200, 9, 15, 18});
+        add("HEB", "HEB 200",
+            {{"LBh", "h = 200 mm"},
+             {"LBr", "r = 18 mm"},
+             {"LBb", "b = 200 mm"},
+             {"LBd", "d = " + num(he.d * 10, 1) + " mm"},
+             {"LBtw", "tw = 9.0 mm"},
+             {"LBhi", "hi = " + num(he.hi * 10, 1) + " mm"},
+             {"LBtf", "tf = 15.0 mm"},
+             {"LBA", "A = " + num(he.A, 1) + " cm2"},
+             {"LBM", "M = " + num(he.M, 1) + " kg/m"},
+             {"LBIy", "Iy = " + num(he.Iy, 0) + " cm4"},
+             {"LBIz", "Iz = " + num(he.Iz, 0) + " cm4"},
+             {"LBWy", "Wy = " + num(he.Wy, 1) + " cm3"},
+             {"LBWz", "Wz = " + num(he.Wz, 1) + " cm3"},
+             {"LBWply", "Wply = " + num(he.Wply, 1) + " cm3"},
+             {"LBWplz", "Wplz = " + num(he.Wplz, 1) + " cm3"},
+             {"LBry", "iy = " + num(he.iy, 2) + " cm"},
+             {"LBrz", "iz = " + num(he.iz, 2) + " cm"},
+             {"LBIt", "It = " + num(he.It, 1) + " cm4"},
+             {"LBIw", "Iw = " + num(he.Iw, 0) + " cm6"},
+             {"LBSy", "Sy = " + num(he.Sy, 1) + " cm3"},
+             {"LBAvz", "Avz = " + num(he.Avz, 2) + " cm2"},
+             {"LBssy", "sy = " + num(he.sy, 1) + " cm"},
+             {"LBAL", "AL = " + num(he.AL, 3) + " m2/m"},
+             {"LBAG", "AG = " + num(he.AG, 2) + " m2/t"}});
+
+        // IPE shares the HE slots.
+        const ILamParProps ipe = PropILamPar({300, 150, 7.1, 10.7, 15});
+        add("IPE", "IPE 300",
+            {{"LBh", "h = 300 mm"},
+             {"LBr", "r = 15 mm"},
+             {"LBtw", "tw = 7.1 mm"},
+             {"LBhi", "hi = " + num(ipe.hi * 10, 1) + " mm"},
+             {"LBry", "iy = " + num(ipe.iy, 2) + " cm"},
+             {"LBssy", "sy = " + num(ipe.sy, 1) + " cm"}});
+
+        // IPN: stored properties as stored, the others from the computation.
+        const ILamIncProps ipn = PropILamInc({200, 90, 33.4, 2140, 117, 250, 43.5, 0.709, 61.2});
+        add("IPN", "IPN 200",
+            {{"LBh", "h = 200 mm"},
+             {"LBr", "r2 = 4.5 mm"},
+             {"LBb", "tf = 11.3 mm"},
+             {"LBd", "b = 90 mm"},
+             {"LBtw", "r1 = 7.5 mm"},
+             {"LBhi", "d = 133.7 mm"},
+             {"LBtf", "tw = 7.5 mm"},
+             {"LBA", "A = 33.4 cm2"},
+             {"LBM", "M = " + num(ipn.M, 1) + " kg/m"},
+             {"LBIy", "Iy = 2140.0 cm4"},
+             {"LBIz", "Iz = 117.0 cm4"},
+             {"LBWy", "Wy = " + num(ipn.Wy, 1) + " cm3"},
+             {"LBWz", "Wz = " + num(ipn.Wz, 1) + " cm3"},
+             {"LBWply", "Wply = 250.0 cm3"},
+             {"LBWplz", "Wplz = 43.5 cm3"},
+             {"LBry", "iy = " + num(ipn.iy, 2) + " cm"},
+             {"LBrz", "iz = " + num(ipn.iz, 2) + " cm"},
+             {"LBIt", "It = 6.0 cm4"},
+             {"LBIw", "Iw = 10520 cm6"},
+             {"LBSy", "Sy = " + num(ipn.Sy, 1) + " cm3"},
+             {"LBAvz", "Avz = 13.96 cm2"},
+             {"LBssy", "sy = " + num(ipn.sy, 1) + " cm"},
+             {"LBAL", "AL = 0.709 m2/m"},
+             {"LBAG", "AG = " + num(ipn.AG, 2) + " m2/t"}});
+
+        // UPN: It with two decimals; AG, AL and Avz move up a line to make
+        // room for ys and ym at the bottom.
+        const ULamProps upn = PropULam({200, 75, 32.2, 1910, 148, 228, 51.8, 2.01, 0.661, 52.5});
+        add("UPN", "UPN 200",
+            {{"LBh", "h = 200 mm"},
+             {"LBr", "r2 = 6.0 mm"},
+             {"LBb", "tf = 11.5 mm"},
+             {"LBd", "b = 75 mm"},
+             {"LBtw", "r1 = 11.5 mm"},
+             {"LBhi", "d = 151.0 mm"},
+             {"LBtf", "tw = 8.5 mm"},
+             {"LBA", "A = 32.2 cm2"},
+             {"LBM", "M = " + num(upn.M, 1) + " kg/m"},
+             {"LBIy", "Iy = 1910.0 cm4"},
+             {"LBIz", "Iz = 148.0 cm4"},
+             {"LBWy", "Wy = " + num(upn.Wy, 1) + " cm3"},
+             {"LBWz", "Wz = " + num(upn.Wz, 1) + " cm3"},
+             {"LBWply", "Wply = 228.0 cm3"},
+             {"LBWplz", "Wplz = 51.8 cm3"},
+             {"LBry", "iy = " + num(upn.iy, 2) + " cm"},
+             {"LBrz", "iz = " + num(upn.iz, 2) + " cm"},
+             {"LBIt", "It = 11.87 cm4"},
+             {"LBIw", "Iw = 9070 cm6"},
+             {"LBSy", "AG = " + num(upn.AG, 2) + " m2/t"},
+             {"LBAvz", "AL = 0.661 m2/m"},
+             {"LBssy", "Avz = 20.34 cm2"},
+             {"LBAL", "ys = 2.01 cm"},
+             {"LBAG", "ym = 3.94 cm"}});
+
+        // Angles: nothing in the top corners nor in the z moduli; the leg
+        // length is written one slot down.
+        const AngularProps ang = PropAngular({100, 10, 12, 6});
+        add("ANG", "L 100x100x10",
+            {{"LBh", ""},
+             {"LBr", ""},
+             {"LBb", "h = 100 mm"},
+             {"LBd", "t = 10.0 mm"},
+             {"LBtw", "r1 = 12.0 mm"},
+             {"LBhi", "r2 = 6.0 mm"},
+             {"LBtf", "ys = zs = " + num(ang.ys, 2) + " cm"},
+             {"LBA", "A = " + num(ang.A, 1) + " cm2"},
+             {"LBM", "M = " + num(ang.M, 1) + " kg/m"},
+             {"LBIy", "Iy = Iz = " + num(ang.Iy, 2) + " cm4"},
+             {"LBIz", "Iyz = " + num(ang.Iyz, 2) + " cm4"},
+             {"LBWy", "Wy = Wz = " + num(ang.Wy, 2) + " cm3"},
+             {"LBWz", ""},
+             {"LBWply", "iy = iz = " + num(ang.iy, 2) + " cm"},
+             {"LBWplz", ""},
+             {"LBry", "Iu = " + num(ang.Iu, 2) + " cm4"},
+             {"LBrz", "Iv = " + num(ang.Iv, 2) + " cm4"},
+             {"LBIt", "iu = " + num(ang.iu, 2) + " cm"},
+             {"LBIw", "iv = " + num(ang.iv, 2) + " cm"},
+             {"LBSy", "u1 = " + num(ang.u1, 2) + " cm"},
+             {"LBAvz", "v = " + num(ang.v, 2) + " cm"},
+             {"LBssy", "u2 = " + num(ang.u2, 2) + " cm"},
+             {"LBAL", "AL = " + num(ang.AL, 3) + " m2/m"},
+             {"LBAG", "AG = " + num(ang.AG, 2) + " m2/t"}});
+    }
+    void slotTexts()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, row);
+        QFETCH(QString, slot);
+        QFETCH(QString, expected);
+        const auto sheet = sheetOn(key, row);
+        QCOMPARE(slotText(*sheet, slot), expected);
+    }
+
+    void publishedExample_data()
+    {
+        QTest::addColumn<QString>("slot");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("A") << "LBA" << "A = 78.1 cm2";
+        QTest::newRow("Iy") << "LBIy" << "Iy = 5697 cm4";
+        QTest::newRow("iy") << "LBry" << "iy = 8.54 cm";
+        QTest::newRow("AL") << "LBAL" << "AL = 1.151 m2/m";
+        QTest::newRow("d") << "LBd" << "d = 134.0 mm";
+        QTest::newRow("hi") << "LBhi" << "hi = 170.0 mm";
+    }
+    void publishedExample()
+    {
+        QFETCH(QString, slot);
+        QFETCH(QString, expected);
+        const auto sheet = sheetOn("HEB", "HEB 200");
+        QCOMPARE(slotText(*sheet, slot), expected);
+    }
+
+    void upnShowsCentroidDistancesInsteadOfStaticMoments()
+    {
+        const auto sheet = sheetOn("UPN", "UPN 200");
+        QVERIFY(slotText(*sheet, "LBAL").startsWith("ys = "));
+        QVERIFY(slotText(*sheet, "LBAG").startsWith("ym = "));
+        for (const QLabel *slot : sheet->slotLabels()) {
+            QVERIFY2(!slot->text().startsWith("Sy = ") && !slot->text().startsWith("sy = "),
+                     qPrintable(slot->objectName() + ": " + slot->text()));
+        }
+    }
+
+    void emptyFieldsGiveEmptySlotsAndUndefinedValuesNoNumber()
+    {
+        // Every stored dimension empty: the computation runs on zeros, its
+        // quotients are undefined.
+        const ILamParProps p = PropILamPar({});
+        QVERIFY(!std::isfinite(p.AG));
+        QVERIFY(!std::isfinite(p.sy));
+        const auto sheet = sheetOn("HEM", "HEM blank");
+        for (const char *stored : {"LBh", "LBr", "LBb", "LBtw", "LBtf"})
+            QCOMPARE(slotText(*sheet, stored), QString());
+        QCOMPARE(slotText(*sheet, "LBA"), "A = " + num(p.A, 1) + " cm2");
+        QCOMPARE(slotText(*sheet, "LBAG"), QString("AG =  m2/t"));
+        QCOMPARE(slotText(*sheet, "LBssy"), QString("sy =  cm"));
+    }
+
+    void commaLocaleAndNoThousandsSeparator()
+    {
+        LocaleGuard guard;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const ILamParProps p = PropILamPar({1008, 302, 21, 40, 30});
+        QVERIFY(p.Iw >= 1e6); // a grouping separator would show
+        const auto sheet = sheetOn("HEM", "HEM 1000");
+        const QString iw = slotText(*sheet, "LBIw");
+        QCOMPARE(iw, "Iw = " + num(p.Iw, 0) + " cm6");
+        QVERIFY2(QRegularExpression("^Iw = \\d+ cm6$").match(iw).hasMatch(), qPrintable(iw));
+        QCOMPARE(slotText(*sheet, "LBry"), "iy = " + num(p.iy, 2, u',') + " cm");
+        QCOMPARE(slotText(*sheet, "LBAL"), "AL = " + num(p.AL, 3, u',') + " m2/m");
+        QCOMPARE(slotText(*sheet, "LBIy"), "Iy = " + num(p.Iy, 0) + " cm4");
+    }
+
+    void stepping_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<bool>("searched");
+        QTest::addColumn<QList<int>>("steps");
+        QTest::addColumn<QStringList>("shown"); // after each step
+
+        QTest::newRow("next") << "HEB 100" << false << QList<int>{1, 1} << QStringList{"HEB 200", "HEB 300"};
+        QTest::newRow("previous") << "HEB 300" << false << QList<int>{-1, -1} << QStringList{"HEB 200", "HEB 100"};
+        QTest::newRow("no step") << "HEB 300" << false << QList<int>{0} << QStringList{"HEB 300"};
+        QTest::newRow("next at the last row") << "HEB 400" << false << QList<int>{1, 1, -1}
+                                              << QStringList{"HEB 160", "HEB 160", "HEB 400"};
+        QTest::newRow("previous at the first row") << "HEB 100" << false << QList<int>{-1, 1}
+                                                   << QStringList{"HEB 100", "HEB 200"};
+        // 150 < h < 350 mm rejects HEB 100 (first) and HEB 400 (fourth).
+        QTest::newRow("search: next skips a rejected row") << "HEB 300" << true << QList<int>{1, 1, -1}
+                                                           << QStringList{"HEB 160", "HEB 160", "HEB 300"};
+        QTest::newRow("search: previous stops at the first accepted")
+            << "HEB 300" << true << QList<int>{-1, -1} << QStringList{"HEB 200", "HEB 200"};
+    }
+    void stepping()
+    {
+        QFETCH(QString, start);
+        QFETCH(bool, searched);
+        QFETCH(QList<int>, steps);
+        QFETCH(QStringList, shown);
+        FamilyWindow &w = window("HEB");
+        if (searched) {
+            search(w, 1, {true, Between, 150, 350});
+            QCOMPARE(w.sectionTable()->recordCount(), 3);
+            QVERIFY(w.Filtrado(1));
+        }
+        goTo(w, start);
+        app::setSheetFamilyKey("HEB");
+        TShowPropFm sheet;
+        sheet.Atualiza(0);
+        QCOMPARE(sheet.windowTitle(), start);
+        for (int i = 0; i < steps.size(); ++i) {
+            sheet.Atualiza(steps[i]);
+            QCOMPARE(designation(w), shown[i]);
+            QCOMPARE(sheet.findChild<QLabel *>("PerfilT")->text(), shown[i]);
+            QCOMPARE(sheet.windowTitle(), shown[i]);
+            QCOMPARE(slotText(sheet, "LBh"), QString("h = %1 mm").arg(hebHeight(shown[i])));
+        }
+    }
+
+    void theEndOfTheTableFillsTheSameSectionAgain()
+    {
+        FamilyWindow &w = window("HEB");
+        goTo(w, "HEB 160");
+        app::setSheetFamilyKey("HEB");
+        TShowPropFm sheet;
+        sheet.Atualiza(0);
+        const QString area = slotText(sheet, "LBA");
+        sheet.slotLabel("LBA")->clear();
+        sheet.findChild<QLabel *>("PerfilT")->clear();
+        sheet.Atualiza(1);
+        QCOMPARE(slotText(sheet, "LBA"), area);
+        QCOMPARE(sheet.findChild<QLabel *>("PerfilT")->text(), QString("HEB 160"));
+    }
+
+    void aSearchThatAcceptsNothingLeavesEverySlotEmpty()
+    {
+        FamilyWindow &w = window("HEB");
+        search(w, 1, {true, MoreThan, 5000, 0});
+        QCOMPARE(w.sectionTable()->recordCount(), 0);
+        app::setSheetFamilyKey("HEB");
+        TShowPropFm sheet;
+        sheet.Atualiza(1);
+        for (const QLabel *slot : sheet.slotLabels())
+            QVERIFY2(slot->text().isEmpty(), qPrintable(slot->objectName() + ": " + slot->text()));
+        // The caption is the designation, which is empty too.
+        QCOMPARE(sheet.windowTitle(), QString());
+    }
+
+    void captionIsSectionUntilFilled()
+    {
+        FamilyWindow &w = window("IPN");
+        app::setSheetFamilyKey(w.familyKey());
+        TShowPropFm sheet;
+        QCOMPARE(sheet.windowTitle(), QString("Section"));
+        sheet.Atualiza(0);
+        QCOMPARE(sheet.windowTitle(), QString("IPN 200"));
+        QCOMPARE(sheet.windowTitle(), sheet.findChild<QLabel *>("PerfilT")->text());
+    }
+
+    void withoutItsFamilyWindowTheSheetStaysAsItIs()
+    {
+        window("HEB");
+        app::setSheetFamilyKey("HEM"); // no HEM window open
+        TShowPropFm sheet;
+        sheet.Atualiza(1);
+        QCOMPARE(sheet.windowTitle(), QString("Section"));
+        QCOMPARE(slotText(sheet, "LBh"), QString());
+    }
+
+    void picture_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("HEA") << "HEA" << "ImgHE";
+        QTest::newRow("HEB") << "HEB" << "ImgHE";
+        QTest::newRow("HEM") << "HEM" << "ImgHE";
+        QTest::newRow("IPE") << "IPE" << "ImgIPE";
+        QTest::newRow("IPN") << "IPN" << "ImgIPN";
+        QTest::newRow("UPN") << "UPN" << "ImgUPN";
+        QTest::newRow("ANG") << "ANG" << "ImgAng";
+    }
+    void picture()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, picture);
+        app::setSheetFamilyKey(key);
+        TShowPropFm sheet;
+        QStringList shown;
+        for (const char *name : {"ImgHE", "ImgIPE", "ImgIPN", "ImgUPN", "ImgAng"}) {
+            auto *label = sheet.findChild<QLabel *>(name);
+            QVERIFY(label);
+            QCOMPARE(label->pixmap().size(), QSize(195, 290));
+            if (!label->isHidden())
+                shown << name;
+        }
+        QCOMPARE(shown, QStringList{picture});
+    }
+
+    void layout()
+    {
+        TShowPropFm sheet;
+        QCOMPARE(sheet.minimumSize(), QSize(492, 354));
+        QCOMPARE(sheet.maximumSize(), QSize(492, 354));
+        const Qt::WindowFlags flags = sheet.windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowContextHelpButtonHint));
+        QCOMPARE(sheet.palette().color(QPalette::Window), QColor(Qt::white));
+        const auto *perfil = sheet.findChild<QLabel *>("PerfilT");
+        QCOMPARE(perfil->pos(), QPoint(10, 4));
+        QCOMPARE(perfil->font().pixelSize(), 24);
+        QVERIFY(perfil->font().bold());
+        QCOMPARE(sheet.findChild<QLabel *>("ImgLogo")->pos(), QPoint(436, 9));
+        QList<int> lines;
+        for (const QFrame *f : sheet.findChildren<QFrame *>(QRegularExpression("^Linha"))) {
+            lines << f->y();
+            QCOMPARE(f->height(), 1);
+            QVERIFY(f->x() <= 211 && f->geometry().right() >= 331 + 100);
+        }
+        std::sort(lines.begin(), lines.end());
+        QCOMPARE(lines, (QList<int>{96, 128, 244, 286}));
+    }
+
+    void slotPositions_data()
+    {
+        QTest::addColumn<QString>("slot");
+        QTest::addColumn<QPoint>("at");
+        const QList<QPair<const char *, QPoint>> places = {
+            {"LBh", {211, 12}},    {"LBr", {331, 12}},     {"LBb", {211, 32}},    {"LBd", {331, 32}},
+            {"LBtw", {211, 52}},   {"LBhi", {331, 52}},    {"LBtf", {211, 72}},   {"LBA", {211, 106}},
+            {"LBM", {331, 106}},   {"LBIy", {211, 139}},   {"LBIz", {331, 139}},  {"LBWy", {211, 159}},
+            {"LBWz", {331, 159}},  {"LBWply", {211, 179}}, {"LBWplz", {331, 179}}, {"LBry", {211, 199}},
+            {"LBrz", {331, 199}},  {"LBIt", {211, 219}},   {"LBIw", {331, 219}},  {"LBSy", {211, 249}},
+            {"LBAvz", {331, 249}}, {"LBssy", {211, 268}},  {"LBAL", {210, 293}},  {"LBAG", {330, 293}}};
+        for (const auto &[slot, at] : places)
+            QTest::newRow(slot) << slot << at;
+    }
+    void slotPositions()
+    {
+        QFETCH(QString, slot);
+        QFETCH(QPoint, at);
+        const auto sheet = sheetOn("HEB", "HEB 400");
+        QCOMPARE(sheet->slotLabels().size(), 24);
+        QCOMPARE(sheet->slotLabel(slot)->pos(), at);
+        // Filled, the text stays clear of the bottom bar and the page edge.
+        const QRect r = sheet->slotLabel(slot)->geometry();
+        QVERIFY(r.right() < 492 && r.bottom() < 354 - 30);
+    }
+
+    void bottomBar()
+    {
+        TShowPropFm sheet;
+        const auto *bar = sheet.findChild<QFrame *>("Panel1");
+        QCOMPARE(bar->geometry(), QRect(0, 354 - 30, 492, 30));
+        QCOMPARE(sheet.findChild<QPushButton *>("Imprimir")->text(), QString("&Print"));
+        QVERIFY(sheet.findChild<QPushButton *>("HelpBtn"));
+        for (const auto &[name, hint] : {std::pair{"AnteriorBt", "Previous section"}, {"ProximoBt", "Next section"}}) {
+            const QWidget *b = sheet.findChild<QWidget *>(name);
+            QCOMPARE(b->metaObject()->className(), "TSpeedButton");
+            QCOMPARE(b->toolTip(), QString(hint));
+            QVERIFY(static_cast<const TSpeedButton *>(b)->autoRaise());
+        }
+        QVERIFY(sheet.findChild<QWidget *>("AnteriorBt")->x() < sheet.findChild<QWidget *>("ProximoBt")->x());
+        QVERIFY(sheet.findChild<QWidget *>("ProximoBt")->geometry().right() < 492);
+    }
+
+    void contextMenuItems()
+    {
+        TShowPropFm sheet;
+        QStringList items;
+        for (const QAction *a : sheet.contextMenu()->actions())
+            items << (a->isSeparator() ? QStringLiteral("-") : a->objectName() + ' ' + a->text());
+        QCOMPARE(items, (QStringList{"ImprimirMn &Print", "-", "AnteriorMn P&revious", "ProximoMn &Next", "-",
+                                     "CerrarMn &Close"}));
+    }
+
+    void commands_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("open"); // the sheet still shown
+        QTest::newRow("Next item") << "ProximoMn" << "HEB 300" << true;
+        QTest::newRow("Previous item") << "AnteriorMn" << "HEB 100" << true;
+        QTest::newRow("Next arrow") << "ProximoBt" << "HEB 300" << true;
+        QTest::newRow("Previous arrow") << "AnteriorBt" << "HEB 100" << true;
+        QTest::newRow("Print item") << "ImprimirMn" << "HEB 200" << true;
+        QTest::newRow("Print button") << "Imprimir" << "HEB 200" << true;
+        QTest::newRow("Close item") << "CerrarMn" << "HEB 200" << false;
+    }
+    void commands()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, shown);
+        QFETCH(bool, open);
+        const auto sheet = sheetOn("HEB", "HEB 200");
+        sheet->show();
+        if (auto *action = sheet->findChild<QAction *>(command))
+            action->trigger();
+        else
+            sheet->findChild<QAbstractButton *>(command)->click();
+        QCOMPARE(sheet->windowTitle(), shown);
+        QCOMPARE(designation(*m_windows.back()), shown);
+        QCOMPARE(sheet->isVisible(), open);
+    }
+
+    void contextMenuOpensOnTheDesignationAndThePicture()
+    {
+        const auto sheet = sheetOn("HEB", "HEB 200");
+        sheet->show();
+        QVERIFY(QTest::qWaitForWindowExposed(sheet.get()));
+        for (const char *name : {"PerfilT", "ImgHE"}) {
+            auto *target = sheet->findChild<QWidget *>(name);
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), target->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(target, &event);
+            QVERIFY2(sheet->contextMenu()->isVisible(), name);
+            sheet->contextMenu()->hide();
+        }
+    }
+
+    void help_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("English") << 1 << "EN-PFHelp.hlp";
+        QTest::newRow("Spanish") << 2 << "ES-PFHelp.hlp";
+    }
+    void help()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, file);
+        app::setLanguage(language);
+        TShowPropFm sheet;
+        sheet.findChild<QPushButton *>("HelpBtn")->click();
+        QCOMPARE(m_help, (QList<std::pair<QString, int>>{{app::AppDir() + file, 1035}}));
+    }
+
+    void logoFollowsTheLanguageCode()
+    {
+        TShowPropFm sheet;
+        const auto *logo = sheet.findChild<QLabel *>("ImgLogo");
+        app::setLanguage(2);
+        sheet.IvTranslator1LanguageChange();
+        QCOMPARE(logo->pixmap().toImage().pixelColor(5, 5), QColor(Qt::red));
+        app::setLanguage(1);
+        sheet.IvTranslator1LanguageChange();
+        QCOMPARE(logo->pixmap().toImage().pixelColor(5, 5), QColor(Qt::blue));
+        app::setLanguage(3); // no such language: the logo stays
+        sheet.IvTranslator1LanguageChange();
+        QCOMPARE(logo->pixmap().toImage().pixelColor(5, 5), QColor(Qt::blue));
+    }
+
+    void translatorTranslatesAndSwapsTheLogo()
+    {
+        const auto d = dictionary({{"Next section", "Perfil siguiente"},
+                                   {"&Print", "&Imprimir"},
+                                   {"P&revious", "&Anterior"},
+                                   {"Section", "Perfil"}});
+        app::setLanguage(2);
+        d->setLanguage(2);
+        TShowPropFm sheet;
+        const auto *logo = sheet.findChild<QLabel *>("ImgLogo");
+        QCOMPARE(sheet.findChild<QWidget *>("ProximoBt")->toolTip(), QString("Perfil siguiente"));
+        QCOMPARE(sheet.findChild<QPushButton *>("Imprimir")->text(), QString("&Imprimir"));
+        QCOMPARE(sheet.findChild<QAction *>("AnteriorMn")->text(), QString("&Anterior"));
+        QCOMPARE(sheet.windowTitle(), QString("Perfil"));
+        QCOMPARE(logo->pixmap().toImage().pixelColor(5, 5), QColor(Qt::red));
+        app::setLanguage(1);
+        d->setLanguage(1);
+        QCOMPARE(sheet.findChild<QWidget *>("ProximoBt")->toolTip(), QString("Next section"));
+        QCOMPARE(logo->pixmap().toImage().pixelColor(5, 5), QColor(Qt::blue));
+    }
+};
+
+QTEST_MAIN(TestShowPropFm)
+#include "tst_showpropfm.moc"
