@@ -1,14 +1,33 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "app/ErrorReport.h"
+#include "app/Startup.h"
+#include "app/TPrincipalFm.h"
+#include "app/TSobreFm.h"
+#include "data/AppGlobals.h"
+
+#include <QFont>
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    const QString title = QStringLiteral("Raroda TOLMO Dudovavidira 2.01");
-    QApplication::setApplicationDisplayName(QString());
-    QMainWindow window;
-    window.setWindowTitle(title);
-    window.setMinimumSize(518, 300);
-    window.showMaximized();
-    return app.exec();
+    TolmoApplication application(argc, argv);
+    // 1. The title of the taskbar entry, of message boxes and error reports.
+    app::setApplicationTitle(QString::fromLatin1(app::kNativeTitle));
+    QApplication::setApplicationName(QStringLiteral("tolmo"));
+    // The layouts are measured in Arial 8 (Liberation Sans on Debian).
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
+    startup::installWindows();
+    // 2-4. The main window, shown, its toolbar painted before the table check.
+    TPrincipalFm principal;
+    principal.show();
+    principal.toolBarPanel()->repaint();
+    // 5. The About window after the first table opening; an error here ends
+    // the program after the box.
+    try {
+        TSobreFm about(&principal);
+        about.FirstShowModal();
+    } catch (const std::exception &e) {
+        errorreport::show(e);
+        return 1;
+    }
+    // 6.
+    return application.exec();
 }

@@ -1,0 +1,570 @@
+#include "app/TPrincipalFm.h"
+
+#include "app/ErrorReport.h"
+#include "app/HelpViewer.h"
+#include "app/Settings.h"
+#include "app/TMDIImage.h"
+#include "app/TSobreFm.h"
+#include "browse/Art.h"
+#include "browse/SectionWindows.h"
+#include "browse/Texts.h"
+#include "data/AppGlobals.h"
+#include "i18n/IvBinaryDictionary.h"
+#include "i18n/IvTranslator.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+const char *const TPrincipalFm::kLegalName = "Raroda Perfiles Sider\u00fargicos, S.A.";
+const char *const TPrincipalFm::kSite = "www.raroda.example";
+const char *const TPrincipalFm::kEmailComercial = "comercial@raroda.example";
+const char *const TPrincipalFm::kEmailGeneral = "info@raroda.example";
+const char *const TPrincipalFm::kEmailVantiro = "vantiro@raroda.example";
+
+namespace {
+
+TPrincipalFm::ChildFactory g_steelFactory = nullptr;
+
+bool askYesNo(QWidget *parent, const QString &question)
+{
+    return QMessageBox::question(parent, app::ApplicationTitle(), question, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+struct ToolButtonDesc {
+    const char *name;
+    const char *caption;
+    const char *hint;
+    const char *glyph;
+    int left;
+};
+
+const ToolButtonDesc kToolButtons[] = {
+    {"HEBBt", "HEB", "HEB Sections", "tb-heb", 5},          {"HEABt", "HEA", "HEA Sections", "tb-hea", 55},
+    {"HEMBt", "HEM", "HEM Sections", "tb-hem", 105},        {"IPEBt", "IPE", "IPE Sections", "tb-ipe", 155},
+    {"IPNBt", "IPN", "IPN Sections", "tb-ipn", 205},        {"UPNBt", "UPN", "UPN Sections", "tb-upn", 255},
+    {"AngBt", "Angles", "Equal Leg Angle Section", "tb-ang", 305}, {"AceroBt", "Steel", "Steel", "tb-steel", 355},
+    {"SpanishBt", "Spanish", "Spanish", "tb-es", 0},        {"EnglishBt", "English", "English", "tb-en", 0},
+};
+
+} // namespace
+
+void TPrincipalFm::setSteelWindowFactory(ChildFactory factory) { g_steelFactory = factory; }
+
+TPrincipalFm::TPrincipalFm(QWidget *parent, const QString &appDir)
+    : QMainWindow(parent), m_appDir(appDir), m_confirm(askYesNo)
+{
+    setObjectName(QStringLiteral("PrincipalFm"));
+    setWindowTitle(QString::fromLatin1(app::kNativeTitle));
+    setMinimumSize(518, 300);
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    buildToolBar();
+    m_toolBar->setParent(central);
+    layout->addWidget(m_toolBar);
+    m_mdi = new QMdiArea(central);
+    m_mdi->setObjectName(QStringLiteral("ClientArea"));
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    layout->addWidget(m_mdi, 1);
+    setCentralWidget(central);
+
+    buildMenus();
+    auto *status = new QStatusBar(this);
+    status->setObjectName(QStringLiteral("StatusBar"));
+    m_statusText = new QLabel(QStringLiteral("  TOLMO - %1 - Products Catalogue").arg(QString::fromUtf8(kLegalName)),
+                              status);
+    m_statusText->setObjectName(QStringLiteral("StatusBarText"));
+    status->addWidget(m_statusText, 1);
+    setStatusBar(status);
+
+    m_img = new TMDIImage(this);
+    m_dictionary = new TIvBinaryDictionary(this, QStringLiteral("Dictionary1"));
+    m_dictionary->setObjectName(QStringLiteral("IvBinaryDictionary1"));
+    m_dictionary->setSubLanguage(0);
+    m_dictionary->setLanguage(0);
+    m_dictionary->setBinding(ivbiLanguageToLocale);
+    m_translator = texts::makeTranslator(
+        this, "(1 5 ('*' 'Hint' 0) ('*' 'Caption' 0) ('*' 'SimpleText' 0) ('*' 'Filter' 0) ('*' 'Title' 0))");
+    m_enLogoMDI = art::pixmap(QStringLiteral("background-en"), {274, 378});
+    m_esLogoMDI = art::pixmap(QStringLiteral("background-es"), {274, 378});
+    m_enLogo = art::pixmap(QStringLiteral("logo-en"), {54, 70});
+    m_esLogo = art::pixmap(QStringLiteral("logo-es"), {54, 70});
+
+    Shell::setInstance(this);
+    help::setHandler([](const QString &file, int context) {
+        HelpViewer::show(file, context == help::kTopicsCommand ? -1 : context);
+    });
+
+    // An error of the creation steps is reported and the window still comes up.
+    try {
+        FormCreate();
+    } catch (const std::exception &e) {
+        errorreport::show(e);
+    }
+}
+
+TPrincipalFm::~TPrincipalFm()
+{
+    if (Shell::instance() == this)
+        Shell::setInstance(nullptr);
+}
+
+void TPrincipalFm::FormCreate()
+{
+    setWindowTitle(app::ApplicationTitle());
+    setWindowState(windowState() | Qt::WindowMaximized);
+    SetJanela(false);
+    // The language buttons keep their distance from the right edge.
+    auto *english = m_toolBar->findChild<QToolButton *>(QStringLiteral("EnglishBt"));
+    auto *spanish = m_toolBar->findChild<QToolButton *>(QStringLiteral("SpanishBt"));
+    english->move(width() - english->width() - 15, english->y());
+    spanish->move(english->x() - english->width(), spanish->y());
+    m_toolBar->setProperty("rightGap", m_toolBar->width() - english->x());
+    app::setAppDir(m_appDir.isEmpty() ? QFileInfo(QCoreApplication::applicationFilePath()).absolutePath() : m_appDir);
+    m_dictionary->close();
+    m_dictionary->setFileName(app::AppDir() + QStringLiteral("PTolmo2.dll"));
+    m_dictionary->open();
+    m_translator->loaded();
+    ChangeIdioma(settings::readLanguageCode());
+}
+
+void TPrincipalFm::buildToolBar()
+{
+    m_toolBar = new QFrame;
+    m_toolBar->setObjectName(QStringLiteral("ToolBarT"));
+    m_toolBar->setFixedHeight(46);
+    auto *bevel = new QFrame(m_toolBar);
+    bevel->setObjectName(QStringLiteral("Bevel1"));
+    bevel->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    bevel->setGeometry(0, 0, 4000, 2);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(10);
+    for (const ToolButtonDesc &d : kToolButtons) {
+        auto *b = new QToolButton(m_toolBar);
+        b->setObjectName(QString::fromLatin1(d.name));
+        b->setText(QString::fromLatin1(d.caption));
+        b->setToolTip(QString::fromLatin1(d.hint));
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        b->setIcon(QIcon(art::pixmap(QString::fromLatin1(d.glyph), {24, 24})));
+        b->setIconSize({22, 22});
+        b->setFont(font);
+        b->setAutoRaise(true);
+        b->setGeometry(d.left, 4, 50, 40);
+    }
+    const auto button = [this](const char *name) { return m_toolBar->findChild<QToolButton *>(QString::fromLatin1(name)); };
+    connect(button("HEBBt"), &QToolButton::clicked, this, &TPrincipalFm::HEBBtClick);
+    connect(button("HEABt"), &QToolButton::clicked, this, &TPrincipalFm::HEABtClick);
+    connect(button("HEMBt"), &QToolButton::clicked, this, &TPrincipalFm::HEMBtClick);
+    connect(button("IPEBt"), &QToolButton::clicked, this, &TPrincipalFm::IPEBtClick);
+    connect(button("IPNBt"), &QToolButton::clicked, this, &TPrincipalFm::IPNBtClick);
+    connect(button("UPNBt"), &QToolButton::clicked, this, &TPrincipalFm::UPNBtClick);
+    connect(button("AngBt"), &QToolButton::clicked, this, &TPrincipalFm::AngBtClick);
+    connect(button("AceroBt"), &QToolButton::clicked, this, &TPrincipalFm::AceroBtClick);
+    connect(button("SpanishBt"), &QToolButton::clicked, this, &TPrincipalFm::EspanolMnClick);
+    connect(button("EnglishBt"), &QToolButton::clicked, this, &TPrincipalFm::InglesMnClick);
+    m_toolBar->installEventFilter(this);
+}
+
+bool TPrincipalFm::eventFilter(QObject *watched, QEvent *event)
+{
+    // The language buttons are anchored to the toolbar's right edge.
+    if (watched == m_toolBar && event->type() == QEvent::Resize && m_toolBar->property("rightGap").isValid()) {
+        auto *english = m_toolBar->findChild<QToolButton *>(QStringLiteral("EnglishBt"));
+        auto *spanish = m_toolBar->findChild<QToolButton *>(QStringLiteral("SpanishBt"));
+        english->move(m_toolBar->width() - m_toolBar->property("rightGap").toInt(), english->y());
+        spanish->move(english->x() - english->width(), spanish->y());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TPrincipalFm::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    const auto menu = [](QMenu *parent, QMenuBar *mbar, const char *name, const char *caption) {
+        QMenu *m = parent ? parent->addMenu(QString::fromUtf8(caption)) : mbar->addMenu(QString::fromUtf8(caption));
+        m->setObjectName(QString::fromLatin1(name));
+        m->menuAction()->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+    const auto item = [this](QMenu *m, const char *name, const QString &caption, auto handler,
+                             QKeySequence key = {}) {
+        QAction *a = m->addAction(caption);
+        a->setObjectName(QString::fromLatin1(name));
+        if (!key.isEmpty())
+            a->setShortcut(key);
+        if constexpr (!std::is_same_v<decltype(handler), std::nullptr_t>)
+            connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    const auto separator = [](QMenu *m, const char *name) { m->addSeparator()->setObjectName(QString::fromLatin1(name)); };
+
+    QMenu *arquivo = menu(nullptr, bar, "ArquivoMn", "&File");
+    QMenu *imprimir = menu(arquivo, nullptr, "ImprimirMn", "&Print");
+    static const char *const families[] = {"HE&B Sections", "HE&A Sections", "HE&M Sections", "IP&E Sections",
+                                           "&IPN Sections", "&UPN Sections", "Equal Leg A&ngle Sections"};
+    static const char *const famNames[] = {"HEB", "HEA", "HEM", "IPE", "IPN", "UPN", "Ang"};
+    struct Sub { const char *name; const char *caption; };
+    const Sub subs[] = {{"ImpPropMn", "&Properties"}, {"ImpDetMn", "&Dimensions for Detailing"}, {"ImpTolMn", "&Tolerances"}};
+    for (int tag = 0; tag < 3; ++tag) {
+        QMenu *sub = menu(imprimir, nullptr, subs[tag].name, subs[tag].caption);
+        for (int f = 0; f < 7; ++f) {
+            QAction *a = item(sub, "", QString::fromLatin1(families[f]), nullptr);
+            a->setObjectName(QStringLiteral("%1Imp%2Mn").arg(QString::fromLatin1(subs[tag].name).left(6),
+                                                             QString::fromLatin1(famNames[f])));
+            a->setData(tag);
+        }
+    }
+    separator(imprimir, "N9");
+    QMenu *aceros = menu(imprimir, nullptr, "ImpAcerosMn", "&Steels");
+    const char *const steels[] = {"&Mechanical Properties", "&Chemical Composition", "&Equivalent Designations"};
+    for (int tag = 0; tag < 3; ++tag) {
+        QAction *a = item(aceros, "", QString::fromLatin1(steels[tag]), nullptr);
+        a->setObjectName(QStringLiteral("ImpAcero%1Mn").arg(tag));
+        a->setData(tag);
+    }
+    separator(imprimir, "N10");
+    item(imprimir, "ImpRelMn", QStringLiteral("&All Reports"), nullptr);
+    separator(arquivo, "N8");
+    item(arquivo, "SairMn", QStringLiteral("E&xit"), &TPrincipalFm::SairMnClick, QKeySequence(Qt::Key_F3));
+
+    QMenu *editar = menu(nullptr, bar, "EditarMn", "&View");
+    m_barraFerramentasMn = item(editar, "BarraFerramentasMn", QStringLiteral("&Toolbar"),
+                                &TPrincipalFm::BarraFerramentasMnClick, QKeySequence(Qt::Key_F2));
+    m_barraStatusMn = item(editar, "BarraStatusMn", QStringLiteral("&Status Bar"), &TPrincipalFm::BarraStatusMnClick);
+    for (QAction *a : {m_barraFerramentasMn, m_barraStatusMn}) {
+        a->setCheckable(true);
+        a->setChecked(true);
+    }
+
+    QMenu *catalogos = menu(nullptr, bar, "CatalogosMn", "&Catalogues");
+    item(catalogos, "PerfilesHEBMn", QStringLiteral("HE&B Sections"), &TPrincipalFm::HEBBtClick);
+    item(catalogos, "PerfilesHEAMn", QStringLiteral("HE&A Sections"), &TPrincipalFm::HEABtClick);
+    item(catalogos, "PerfilesHEMMn", QStringLiteral("HE&M Sections"), &TPrincipalFm::HEMBtClick);
+    separator(catalogos, "N5");
+    item(catalogos, "PerfilesIPEMn", QStringLiteral("IP&E Sections"), &TPrincipalFm::IPEBtClick);
+    item(catalogos, "PerfilesIPNMn", QStringLiteral("&IPN Sections"), &TPrincipalFm::IPNBtClick);
+    separator(catalogos, "N3");
+    item(catalogos, "PerfilesUPNMn", QStringLiteral("&UPN Sections"), &TPrincipalFm::UPNBtClick);
+    separator(catalogos, "N4");
+    item(catalogos, "AngularesMn", QStringLiteral("Equal Leg A&ngle Sections"), &TPrincipalFm::AngBtClick);
+    separator(catalogos, "N6");
+    item(catalogos, "AceroMn", QStringLiteral("&Steel"), &TPrincipalFm::AceroBtClick);
+
+    m_janelasMn = menu(nullptr, bar, "JanelasMn", "&Windows");
+    m_windowCommands = {
+        item(m_janelasMn, "CascataMn", QStringLiteral("&Cascade"), &TPrincipalFm::CascataMnClick),
+        item(m_janelasMn, "LadoaLadoMn", QStringLiteral("&Tile"), &TPrincipalFm::LadoaLadoMnClick),
+        item(m_janelasMn, "AutoArranjarMn", QStringLiteral("&Arrange All"), &TPrincipalFm::AutoArranjarMnClick),
+        item(m_janelasMn, "MinimizarTodasMn", QStringLiteral("&Minimize All"), &TPrincipalFm::MinimizarTodasMnClick),
+        item(m_janelasMn, "FecharTodasMn", QStringLiteral("Cl&ose All"), &TPrincipalFm::FecharTodasMnClick)};
+    connect(m_janelasMn, &QMenu::aboutToShow, this, &TPrincipalFm::rebuildWindowsMenu);
+
+    QMenu *empresa = menu(nullptr, bar, "Laempresa1", "Compa&ny");
+    item(empresa, "ImagenCorporativaMn", QStringLiteral("&Group Image"), &TPrincipalFm::ImagenCorporativaMnClick);
+    item(empresa, "AtencionalClienteMn", QStringLiteral("&Vantiro"), &TPrincipalFm::AtencionalClienteMnClick);
+    separator(empresa, "N7");
+    const QString site = settings::readInternet(QStringLiteral("Site"), QString::fromLatin1(kSite));
+    item(empresa, "SiteTolmoMn", u'&' + site, &TPrincipalFm::SiteTolmoMnClick);
+    QMenu *emails = menu(empresa, nullptr, "EmailsMn", "&E-mail");
+    item(emails, "EmailComercialMn",
+         QStringLiteral("&Comercial:   ") + settings::readInternet(QStringLiteral("Comercial"), QString::fromLatin1(kEmailComercial)),
+         &TPrincipalFm::EmailComercialMnClick);
+    item(emails, "EmailGeneraMn",
+         QStringLiteral("&General:      ") + settings::readInternet(QStringLiteral("General"), QString::fromLatin1(kEmailGeneral)),
+         &TPrincipalFm::EmailGeneraMnClick);
+    item(emails, "EmailVantiroMn",
+         QStringLiteral("&Vantiro:  ") + settings::readInternet(QStringLiteral("Vantiro"), QString::fromLatin1(kEmailVantiro)),
+         &TPrincipalFm::EmailVantiroMnClick);
+
+    QMenu *ajuda = menu(nullptr, bar, "N1", "&Help");
+    QMenu *idioma = menu(ajuda, nullptr, "IdiomaMn", "&Language");
+    m_inglesMn = item(idioma, "InglesMn", QStringLiteral("&English"), &TPrincipalFm::InglesMnClick);
+    m_espanolMn = item(idioma, "EspanolMn", QStringLiteral("&Spanish"), &TPrincipalFm::EspanolMnClick);
+    m_inglesMn->setCheckable(true);
+    m_espanolMn->setCheckable(true);
+    separator(ajuda, "N11");
+    item(ajuda, "IndiceMn", QStringLiteral("&Help Topics"), &TPrincipalFm::IndiceMnClick);
+    item(ajuda, "IntroducaoMn", QStringLiteral("&Introduction..."), &TPrincipalFm::IntroducaoMnClick,
+         QKeySequence(Qt::Key_F1));
+    separator(ajuda, "N16");
+    item(ajuda, "CreditosMn", QStringLiteral("&Credits"), &TPrincipalFm::CreditosMnClick);
+    separator(ajuda, "N2");
+    item(ajuda, "SobreMn", QStringLiteral("&About TOLMO Profile ..."), &TPrincipalFm::SobreMnClick);
+}
+
+void TPrincipalFm::rebuildWindowsMenu()
+{
+    // The five commands stay; the list of child windows follows them.
+    const QList<QAction *> actions = m_janelasMn->actions();
+    for (QAction *a : actions) {
+        if (!m_windowCommands.contains(a)) {
+            m_janelasMn->removeAction(a);
+            a->deleteLater();
+        }
+    }
+    const QList<QMdiSubWindow *> children = m_mdi->subWindowList();
+    if (children.isEmpty())
+        return;
+    m_janelasMn->addSeparator();
+    int n = 0;
+    for (QMdiSubWindow *sub : children) {
+        QAction *a = m_janelasMn->addAction(QStringLiteral("&%1 %2").arg(++n).arg(sub->windowTitle()));
+        a->setCheckable(true);
+        a->setChecked(sub == m_mdi->activeSubWindow());
+        connect(a, &QAction::triggered, this, [this, sub = QPointer<QMdiSubWindow>(sub)] {
+            if (sub)
+                m_mdi->setActiveSubWindow(sub);
+        });
+    }
+}
+
+// ------------------------------------------------------------------ Shell
+
+void TPrincipalFm::SetJanela(bool enabled)
+{
+    for (QAction *a : m_windowCommands)
+        a->setEnabled(enabled);
+}
+
+int TPrincipalFm::childWindowCount() const { return int(m_mdi->subWindowList().size()); }
+
+void TPrincipalFm::childClosing(QWidget *child)
+{
+    for (QPointer<FamilyWindow> *ref : {&m_he[0], &m_he[1], &m_he[2], &m_ipe, &m_ipn, &m_upn, &m_ang}) {
+        if (ref->data() == child)
+            *ref = nullptr;
+    }
+    if (m_acero == child)
+        m_acero = nullptr;
+}
+
+QWidget *TPrincipalFm::familyWindow(const QString &key) const
+{
+    const QString k = key.toUpper();
+    if (k == u"HEA")
+        return m_he[0];
+    if (k == u"HEB")
+        return m_he[1];
+    if (k == u"HEM")
+        return m_he[2];
+    if (k == u"IPE")
+        return m_ipe;
+    if (k == u"IPN")
+        return m_ipn;
+    if (k == u"UPN")
+        return m_upn;
+    if (k == u"ANG")
+        return m_ang;
+    return nullptr;
+}
+
+QPixmap TPrincipalFm::languageLogo(int languageCode) const
+{
+    return languageCode == 1 ? m_enLogo : languageCode == 2 ? m_esLogo : QPixmap();
+}
+
+// --------------------------------------------------------------- Language
+
+void TPrincipalFm::ChangeIdioma(int code)
+{
+    app::setLanguage(code);
+    WallPaper();
+    m_inglesMn->setChecked(code == 1);
+    m_espanolMn->setChecked(code == 2);
+    // Every open window is translated again and raises its notice.
+    m_dictionary->setLanguage(code);
+    app::setApplicationTitle(windowTitle());
+    settings::writeLanguageCode(code);
+}
+
+void TPrincipalFm::WallPaper()
+{
+    const int code = app::LanguageCode();
+    if (code == 1)
+        m_img->setPicture(m_enLogoMDI);
+    else if (code == 2)
+        m_img->setPicture(m_esLogoMDI);
+    if (!m_img->picture().isNull())
+        m_color = m_img->picture().toImage().pixelColor(1, 1);
+    const QRect screen = this->screen() ? this->screen()->geometry() : QRect(0, 0, 1024, 768);
+    const QPoint at = wallPaperPosition(screen.size(), m_img->picture().size());
+    m_img->setLeft(at.x());
+    m_img->setTop(at.y());
+    // A maximized child covers the area: nothing to show at once.
+    for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+        if (sub->isMaximized())
+            return;
+    }
+    m_mdi->viewport()->update();
+}
+
+QPoint TPrincipalFm::wallPaperPosition(QSize screen, QSize picture)
+{
+    // Integer division truncating toward zero, as a negative difference may be.
+    return {(screen.width() - 4 - picture.width()) / 2, (screen.height() - 134 - picture.height()) / 2};
+}
+
+void TPrincipalFm::InglesMnClick() { ChangeIdioma(1); }
+void TPrincipalFm::EspanolMnClick() { ChangeIdioma(2); }
+
+// ---------------------------------------------------------- Child windows
+
+void TPrincipalFm::addChild(QWidget *child)
+{
+    QMdiSubWindow *sub = m_mdi->addSubWindow(child);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setMinimumSize(child->minimumSize() + QSize(8, 30));
+    sub->showMaximized();
+}
+
+void TPrincipalFm::openHe(int series)
+{
+    static const char *const files[] = {"HEA.DB", "HEB.DB", "HEM.DB"};
+    app::setHeSeries(series, QString::fromLatin1(files[series - 1]));
+    openFamily<TILPFm>(m_he[series - 1]);
+}
+
+template <typename W> void TPrincipalFm::openFamily(QPointer<FamilyWindow> &reference)
+{
+    if (reference) {
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(reference->parentWidget())) {
+            sub->show();
+            m_mdi->setActiveSubWindow(sub);
+        }
+        return;
+    }
+    auto *window = new W;
+    reference = window;
+    addChild(window);
+    window->FormCreate();
+}
+
+void TPrincipalFm::HEABtClick() { openHe(1); }
+void TPrincipalFm::HEBBtClick() { openHe(2); }
+void TPrincipalFm::HEMBtClick() { openHe(3); }
+void TPrincipalFm::IPEBtClick() { openFamily<TIPEFm>(m_ipe); }
+void TPrincipalFm::IPNBtClick() { openFamily<TILIFm>(m_ipn); }
+void TPrincipalFm::UPNBtClick() { openFamily<TULFm>(m_upn); }
+void TPrincipalFm::AngBtClick() { openFamily<TAngFm>(m_ang); }
+
+void TPrincipalFm::AceroBtClick()
+{
+    if (m_acero) {
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(m_acero->parentWidget())) {
+            sub->show();
+            m_mdi->setActiveSubWindow(sub);
+        }
+        return;
+    }
+    if (!g_steelFactory)
+        return;
+    QWidget *window = g_steelFactory();
+    m_acero = window;
+    addChild(window);
+    QMetaObject::invokeMethod(window, "FormCreate", Qt::DirectConnection);
+}
+
+// --------------------------------------------------------- Window commands
+
+void TPrincipalFm::CascataMnClick() { m_mdi->cascadeSubWindows(); }
+void TPrincipalFm::LadoaLadoMnClick() { m_mdi->tileSubWindows(); }
+
+void TPrincipalFm::AutoArranjarMnClick()
+{
+    // Minimized windows line up along the bottom of the client area.
+    int x = 0;
+    const int h = m_mdi->viewport()->height();
+    for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+        if (sub->isMinimized()) {
+            sub->move(x, h - sub->height());
+            x += sub->width();
+        }
+    }
+}
+
+void TPrincipalFm::MinimizarTodasMnClick()
+{
+    const QList<QMdiSubWindow *> children = m_mdi->subWindowList();
+    for (auto it = children.crbegin(); it != children.crend(); ++it)
+        (*it)->showMinimized();
+}
+
+void TPrincipalFm::FecharTodasMnClick()
+{
+    const QList<QMdiSubWindow *> children = m_mdi->subWindowList();
+    bool all = true;
+    for (auto it = children.crbegin(); it != children.crend(); ++it)
+        all = (*it)->close() && all;
+    // Every closing window still counted the others; with all of them gone
+    // the commands have nothing left to arrange.
+    if (all)
+        SetJanela(false);
+}
+
+void TPrincipalFm::BarraFerramentasMnClick() { m_toolBar->setVisible(m_barraFerramentasMn->isChecked()); }
+void TPrincipalFm::BarraStatusMnClick() { statusBar()->setVisible(m_barraStatusMn->isChecked()); }
+
+// ------------------------------------------------------- Help and company
+
+void TPrincipalFm::ImagenCorporativaMnClick() { help::showContext(help::fileFor("-Imagen.hlp"), 1); }
+void TPrincipalFm::AtencionalClienteMnClick() { help::showContext(help::fileFor("-Vantiro.hlp"), 1); }
+void TPrincipalFm::IndiceMnClick() { help::showTopics(help::fileFor("-PFHelp.hlp")); }
+void TPrincipalFm::IntroducaoMnClick() { help::showContext(help::fileFor("-PFHelp.hlp"), 1000); }
+void TPrincipalFm::CreditosMnClick() { help::showContext(help::fileFor("-PFHelp.hlp"), 1042); }
+
+void TPrincipalFm::openLink(const QString &key, const char *defaultValue, bool mail)
+{
+    const QString value = settings::readInternet(key, QString::fromLatin1(defaultValue));
+    const QString target = mail ? QStringLiteral("mailto:") + value : value;
+    // A plain name that is neither a web address nor an existing file is what
+    // the desktop cannot find: nothing to report.
+    const QUrl url = mail ? QUrl(target) : QUrl::fromUserInput(target);
+    if (!url.isValid() || url.isEmpty())
+        return;
+    if (!QDesktopServices::openUrl(url)) {
+        QMessageBox::information(this, app::ApplicationTitle(),
+                                 texts::TranslateString(QStringLiteral("It\u00b4s not possible to execute ")) + target);
+    }
+}
+
+void TPrincipalFm::SiteTolmoMnClick() { openLink(QStringLiteral("Site"), kSite, false); }
+void TPrincipalFm::EmailComercialMnClick() { openLink(QStringLiteral("Comercial"), kEmailComercial, true); }
+void TPrincipalFm::EmailGeneraMnClick() { openLink(QStringLiteral("General"), kEmailGeneral, true); }
+void TPrincipalFm::EmailVantiroMnClick() { openLink(QStringLiteral("Vantiro"), kEmailVantiro, true); }
+
+void TPrincipalFm::SobreMnClick()
+{
+    TSobreFm about(this);
+    about.exec();
+}
+
+// ------------------------------------------------------------------- Exit
+
+void TPrincipalFm::SairMnClick() { close(); }
+
+void TPrincipalFm::closeEvent(QCloseEvent *event)
+{
+    if (!m_confirm(this, texts::TranslateString(QStringLiteral("Do you want to exit?")))) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}

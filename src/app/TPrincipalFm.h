@@ -1,0 +1,124 @@
+#pragma once
+
+#include "browse/Shell.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class FamilyWindow;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QToolButton;
+class TIvBinaryDictionary;
+class TIvTranslator;
+class TMDIImage;
+
+// The main window: the MDI parent of every window of the catalogue, with
+// the menus, the toolbar, the language switch and the background picture.
+class TPrincipalFm : public QMainWindow, public Shell {
+    Q_OBJECT
+    Q_PROPERTY(QColor Color READ color)
+public:
+    // appDir: the application directory; empty for the executable's folder
+    // (tests give a folder of their own).
+    explicit TPrincipalFm(QWidget *parent = nullptr, const QString &appDir = QString());
+    ~TPrincipalFm() override;
+
+    // Shell.
+    void SetJanela(bool enabled) override;
+    int childWindowCount() const override;
+    void childClosing(QWidget *child) override;
+    QWidget *familyWindow(const QString &key) const override;
+    QPixmap languageLogo(int languageCode) const override;
+
+    void ChangeIdioma(int code);
+    void WallPaper();
+    // Where the background picture goes on a screen of that size.
+    static QPoint wallPaperPosition(QSize screen, QSize picture);
+    QColor color() const { return m_color; }
+
+    QMdiArea *mdiArea() const { return m_mdi; }
+    TMDIImage *img() const { return m_img; }
+    TIvBinaryDictionary *dictionary() const { return m_dictionary; }
+    QWidget *toolBarPanel() const { return m_toolBar; }
+    // Asks before closing; tests answer for the user.
+    using Confirm = bool (*)(QWidget *parent, const QString &question);
+    void setExitConfirmation(Confirm confirm) { m_confirm = confirm; }
+
+    // Handlers.
+    void HEABtClick();
+    void HEBBtClick();
+    void HEMBtClick();
+    void IPEBtClick();
+    void IPNBtClick();
+    void UPNBtClick();
+    void AngBtClick();
+    void AceroBtClick();
+    void CascataMnClick();
+    void LadoaLadoMnClick();
+    void AutoArranjarMnClick();
+    void MinimizarTodasMnClick();
+    void FecharTodasMnClick();
+    void BarraFerramentasMnClick();
+    void BarraStatusMnClick();
+    void ImagenCorporativaMnClick();
+    void AtencionalClienteMnClick();
+    void SiteTolmoMnClick();
+    void EmailComercialMnClick();
+    void EmailGeneraMnClick();
+    void EmailVantiroMnClick();
+    void InglesMnClick();
+    void EspanolMnClick();
+    void IndiceMnClick();
+    void IntroducaoMnClick();
+    void CreditosMnClick();
+    void SobreMnClick();
+    void SairMnClick();
+
+    // The company's defaults, used when the settings file has no value.
+    static const char *const kLegalName;
+    static const char *const kSite;
+    static const char *const kEmailComercial;
+    static const char *const kEmailGeneral;
+    static const char *const kEmailVantiro;
+
+    // Creates the steel grades window; installed by whoever provides it.
+    using ChildFactory = QWidget *(*)();
+    static void setSteelWindowFactory(ChildFactory factory);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void FormCreate();
+    void buildMenus();
+    void buildToolBar();
+    void rebuildWindowsMenu();
+    void openHe(int series);
+    template <typename W> void openFamily(QPointer<FamilyWindow> &reference);
+    void addChild(QWidget *child);
+    void openLink(const QString &key, const char *defaultValue, bool mail);
+
+    QMdiArea *m_mdi = nullptr;
+    QWidget *m_toolBar = nullptr;
+    TMDIImage *m_img = nullptr;
+    TIvBinaryDictionary *m_dictionary = nullptr;
+    TIvTranslator *m_translator = nullptr;
+    QColor m_color;
+    QString m_appDir;
+    QPixmap m_enLogoMDI, m_esLogoMDI, m_enLogo, m_esLogo;
+    QPointer<FamilyWindow> m_he[3];
+    QPointer<FamilyWindow> m_ipe, m_ipn, m_upn, m_ang;
+    QPointer<QWidget> m_acero;
+    QMenu *m_janelasMn = nullptr;
+    QList<QAction *> m_windowCommands;
+    QAction *m_inglesMn = nullptr;
+    QAction *m_espanolMn = nullptr;
+    QAction *m_barraFerramentasMn = nullptr;
+    QAction *m_barraStatusMn = nullptr;
+    QLabel *m_statusText = nullptr;
+    Confirm m_confirm = nullptr;
+};

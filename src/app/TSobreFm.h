@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+
+// The About window: the product's title card in the current language.
+class TSobreFm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TSobreFm(QWidget *parent = nullptr);
+
+    // The start-up showing: opens and closes "HEB.DB" under the hourglass
+    // (so a missing table ends the start-up), then shows the window.
+    int FirstShowModal();
+    void CloseOnDblClick();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QLabel *m_imgEN;
+    QLabel *m_imgES;
+};

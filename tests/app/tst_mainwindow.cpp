@@ -1,0 +1,360 @@
+// The main window, its settings file, background picture, About window and
+// the general error report, on a temporary application directory.
+#include "app/ErrorReport.h"
+#include "app/Settings.h"
+#include "app/TMDIImage.h"
+#include "app/TPrincipalFm.h"
+#include "app/TSobreFm.h"
+#include "browse/FamilyWindow.h"
+#include "data/AppGlobals.h"
+#include "data/Declarations.h"
+#include "support/Fixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+
+QStringList g_reports;
+void recordReport(const QString &, const QString &text) { g_reports << text; }
+
+bool g_answer = true;
+bool answer(QWidget *, const QString &) { return g_answer; }
+
+QString readIni(const QString &dir)
+{
+    QFile f(QDir(dir).filePath("PTolmo2.ini"));
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+
+    std::unique_ptr<TPrincipalFm> mainWindow(const QString &dir)
+    {
+        auto w = std::make_unique<TPrincipalFm>(nullptr, dir);
+        w->setExitConfirmation(answer);
+        return w;
+    }
+    QList<bool> windowCommands(TPrincipalFm &w)
+    {
+        QList<bool> states;
+        for (const char *name : {"CascataMn", "LadoaLadoMn", "AutoArranjarMn", "MinimizarTodasMn", "FecharTodasMn"})
+            states << w.findChild<QAction *>(QString::fromLatin1(name))->isEnabled();
+        return states;
+    }
+    static QString caption(QMdiSubWindow *sub) { return sub->widget()->windowTitle(); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        errorreport::setPresenter(recordReport);
+        for (const char *file : {"HEA.DB", "HEB.DB", "HEM.DB", "IPE.DB"})
+            fixture::writeTable(m_dir.path(), file, decl::iLamParTable, {fixture::heRow("X 100", 100, 100, 6, 10, 12)});
+        fixture::writeTable(m_dir.path(), "TOL.DB", decl::TolTable, {});
+    }
+    void init()
+    {
+        g_reports.clear();
+        g_answer = true;
+        QFile::remove(QDir(m_dir.path()).filePath("PTolmo2.ini"));
+    }
+
+    void languageFromTheSettingsFile_data()
+    {
+        QTest::addColumn<QString>("ini");     // empty: no file
+        QTest::addColumn<int>("language");
+        QTest::newRow("no file: Spanish") << QString() << 2;
+        QTest::newRow("English") << "[Idioma]\nCodigo=1\n" << 1;
+        QTest::newRow("Spanish") << "[Idioma]\nCodigo=2\n" << 2;
+        QTest::newRow("another number") << "[Idioma]\nCodigo=7\n" << 2;
+        QTest::newRow("not a number") << "[Idioma]\nCodigo=abc\n" << 2;
+        QTest::newRow("no key") << "[Internet]\nSite=www.example.org\n" << 2;
+    }
+    void languageFromTheSettingsFile()
+    {
+        QFETCH(QString, ini);
+        QFETCH(int, language);
+        if (!ini.isEmpty()) {
+            QFile f(QDir(m_dir.path()).filePath("PTolmo2.ini"));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(ini.toUtf8());
+        }
+        auto w = mainWindow(m_dir.path());
+        QCOMPARE(app::LanguageCode(), language);
+        QCOMPARE(app::LanguagePrefix(), QString::fromLatin1(language == 1 ? "EN" : "ES"));
+        QCOMPARE(w->findChild<QAction *>("InglesMn")->isChecked(), language == 1);
+        QCOMPARE(w->findChild<QAction *>("EspanolMn")->isChecked(), language == 2);
+        // The start-up language change writes the code back.
+        QSettings s(QDir(m_dir.path()).filePath("PTolmo2.ini"), QSettings::IniFormat);
+        QCOMPARE(s.value("Idioma/Codigo").toString(), QString::number(language));
+        QVERIFY(g_reports.isEmpty());
+        // Other sections of the file survive.
+        if (ini.contains("Internet"))
+            QCOMPARE(s.value("Internet/Site").toString(), QStringLiteral("www.example.org"));
+    }
+
+    void switchingLanguageWritesTheFile()
+    {
+        auto w = mainWindow(m_dir.path());
+        w->findChild<QAction *>("InglesMn")->trigger();
+        QCOMPARE(app::LanguageCode(), 1);
+        QVERIFY(readIni(m_dir.path()).contains("Codigo=1"));
+        w->findChild<QToolButton *>("SpanishBt")->click();
+        QCOMPARE(app::LanguagePrefix(), QStringLiteral("ES"));
+        QVERIFY(readIni(m_dir.path()).contains("Codigo=2"));
+    }
+
+    void anUnwritableSettingsFileIsReported()
+    {
+        QTemporaryDir dir;
+        fixture::writeTable(dir.path(), "HEB.DB", decl::iLamParTable, {});
+        // A folder where the file should be cannot be written, even by root.
+        QVERIFY(QDir(dir.path()).mkdir("PTolmo2.ini"));
+        auto w = mainWindow(dir.path());
+        QCOMPARE(g_reports.size(), 1);
+        const QString expected = QStringLiteral("Unable to write to %1.")
+                                     .arg(QDir::toNativeSeparators(QDir(dir.path()).filePath("PTolmo2.ini")));
+        QCOMPARE(g_reports.value(0), expected);
+        // The language change itself took effect and the window is there.
+        QCOMPARE(app::LanguageCode(), 2);
+        // A later switch from the toolbar is reported by the general error
+        // report and the program goes on.
+        w->show();
+        QTest::mouseClick(w->findChild<QToolButton *>("EnglishBt"), Qt::LeftButton);
+        QCOMPARE(g_reports.size(), 2);
+        QCOMPARE(app::LanguageCode(), 1);
+    }
+
+    void oneWindowPerKind()
+    {
+        app::setAppDir(m_dir.path());
+        auto w = mainWindow(m_dir.path());
+        QCOMPARE(windowCommands(*w), QList<bool>(5, false));
+        w->HEBBtClick();
+        w->HEBBtClick();
+        QCOMPARE(w->mdiArea()->subWindowList().size(), 1);
+        w->HEABtClick();
+        const QList<QMdiSubWindow *> subs = w->mdiArea()->subWindowList();
+        QCOMPARE(subs.size(), 2);
+        QCOMPARE(caption(subs[0]), QStringLiteral("HEB Sections"));
+        QCOMPARE(caption(subs[1]), QStringLiteral("HEA Sections"));
+        QCOMPARE(subs[0]->widget()->metaObject()->className(), subs[1]->widget()->metaObject()->className());
+        QVERIFY(subs[1]->isMaximized());
+        QCOMPARE(windowCommands(*w), QList<bool>(5, true));
+        // Clicking HEB again brings the existing HEB window to the front.
+        w->HEBBtClick();
+        QCOMPARE(w->mdiArea()->activeSubWindow(), subs[0]);
+        QCOMPARE(app::HeSeries(), 2);
+        QCOMPARE(w->familyWindow("HEA"), subs[1]->widget());
+    }
+
+    void closingWindowsAndCloseAll()
+    {
+        app::setAppDir(m_dir.path());
+        auto w = mainWindow(m_dir.path());
+        w->IPEBtClick();
+        w->mdiArea()->subWindowList().first()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(windowCommands(*w), QList<bool>(5, false));
+        QVERIFY(!w->familyWindow("IPE"));
+        w->HEABtClick();
+        w->HEBBtClick();
+        w->HEMBtClick();
+        w->IPEBtClick();
+        QCOMPARE(windowCommands(*w), QList<bool>(5, true));
+        w->findChild<QAction *>("FecharTodasMn")->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(w->mdiArea()->subWindowList().size(), 0);
+        for (const char *key : {"HEA", "HEB", "HEM", "IPE"})
+            QVERIFY(!w->familyWindow(key));
+        QCOMPARE(windowCommands(*w), QList<bool>(5, false));
+        // A new window opens afresh.
+        w->HEBBtClick();
+        QCOMPARE(w->mdiArea()->subWindowList().size(), 1);
+    }
+
+    void exitAsksFirst()
+    {
+        auto w = mainWindow(m_dir.path());
+        w->show();
+        g_answer = false;
+        w->findChild<QAction *>("SairMn")->trigger();
+        QVERIFY(w->isVisible());
+        g_answer = true;
+        w->findChild<QAction *>("SairMn")->trigger();
+        QVERIFY(!w->isVisible());
+    }
+
+    void viewToggles()
+    {
+        auto w = mainWindow(m_dir.path());
+        w->show();
+        auto *toolbar = w->findChild<QAction *>("BarraFerramentasMn");
+        QVERIFY(toolbar->isChecked());
+        toolbar->trigger();
+        QVERIFY(!w->toolBarPanel()->isVisible());
+        toolbar->trigger();
+        QVERIFY(w->toolBarPanel()->isVisible());
+        w->findChild<QAction *>("BarraStatusMn")->trigger();
+        QVERIFY(!w->statusBar()->isVisible());
+    }
+
+    void toolbarLayout()
+    {
+        auto w = mainWindow(m_dir.path());
+        QCOMPARE(w->toolBarPanel()->height(), 46);
+        const char *const names[] = {"HEBBt", "HEABt", "HEMBt", "IPEBt", "IPNBt", "UPNBt", "AngBt", "AceroBt"};
+        for (int i = 0; i < 8; ++i) {
+            auto *b = w->findChild<QToolButton *>(QString::fromLatin1(names[i]));
+            QCOMPARE(b->x(), 5 + 50 * i);
+            QCOMPARE(b->size(), QSize(50, 40));
+        }
+        QCOMPARE(w->findChild<QToolButton *>("AngBt")->toolTip(), QStringLiteral("Equal Leg Angle Section"));
+        QVERIFY(w->statusBar()->findChild<QLabel *>()->text().startsWith("  TOLMO - "));
+        QVERIFY(w->statusBar()->findChild<QLabel *>()->text().endsWith(" - Products Catalogue"));
+    }
+
+    void wallPaper()
+    {
+        QCOMPARE(TPrincipalFm::wallPaperPosition({1024, 768}, {274, 378}), QPoint(373, 128));
+        QCOMPARE(TPrincipalFm::wallPaperPosition({300, 200}, {274, 378}), QPoint(11, -156));
+        auto w = mainWindow(m_dir.path());
+        // The window colour comes from the picture's pixel (1, 1): teal.
+        QCOMPARE(w->color(), QColor(0, 128, 128));
+        QVERIFY(!w->img()->picture().isNull());
+        QCOMPARE(w->img()->picture().size(), QSize(274, 378));
+    }
+
+    void backgroundPainting()
+    {
+        QWidget owner;
+        owner.setProperty("Color", QColor(0, 128, 128));
+        auto *img = new TMDIImage(&owner);
+        owner.resize(1016, 600);
+        // Before a picture the area keeps its normal background.
+        QVERIFY(owner.grab().toImage().pixelColor(10, 10) != QColor(0, 128, 128));
+        QPixmap picture(274, 378);
+        picture.fill(Qt::red);
+        img->setPicture(picture);
+        img->setLeft(373);
+        img->setTop(128);
+        QImage shot = owner.grab().toImage();
+        QCOMPARE(shot.pixelColor(10, 10), QColor(0, 128, 128));
+        QCOMPARE(shot.pixelColor(373, 128), QColor(Qt::red));
+        QCOMPARE(shot.pixelColor(372, 128), QColor(0, 128, 128));
+        img->setCenter(true);
+        shot = owner.grab().toImage();
+        QCOMPARE(img->left(), 508 - 137);
+        QCOMPARE(img->top(), 300 - 189);
+        QCOMPARE(shot.pixelColor(371, 111), QColor(Qt::red));
+        QCOMPARE(shot.pixelColor(370, 111), QColor(0, 128, 128));
+    }
+
+    void backgroundRefusals()
+    {
+        QWidget owner;
+        new TMDIImage(&owner);
+        try {
+            TMDIImage second(&owner);
+            QFAIL("a second instance was made");
+        } catch (const EMDIImageError &e) {
+            QCOMPARE(QString::fromUtf8(e.what()), QStringLiteral("Only one instance of TMDIImage allowed"));
+        }
+        QWidget child(&owner);
+        try {
+            TMDIImage inner(&child);
+            QFAIL("a child widget owned one");
+        } catch (const EMDIImageError &e) {
+            QCOMPARE(QString::fromUtf8(e.what()), QStringLiteral("not (TMDIImage.Owner is TForm)!"));
+        }
+    }
+
+    void aboutWindow_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << 1;
+        QTest::newRow("Spanish") << 2;
+    }
+    void aboutWindow()
+    {
+        QFETCH(int, language);
+        app::setLanguage(language);
+        TSobreFm about;
+        QCOMPARE(about.findChild<QLabel *>("ImgEN")->isVisibleTo(&about), language == 1);
+        QCOMPARE(about.findChild<QLabel *>("ImgES")->isVisibleTo(&about), language == 2);
+        QCOMPARE(about.size(), QSize(537, 330));
+        QCOMPARE(about.minimumSize(), about.maximumSize());
+        about.show();
+        QTest::mouseDClick(about.findChild<QLabel *>(language == 1 ? "ImgEN" : "ImgES"), Qt::LeftButton);
+        QVERIFY(!about.isVisible());
+    }
+
+    void aboutAtStartUpNeedsTheTable()
+    {
+        QTemporaryDir empty;
+        app::setAppDir(empty.path());
+        TSobreFm about;
+        QVERIFY_THROWS_EXCEPTION(std::exception, about.FirstShowModal());
+        QVERIFY(!about.isVisible());
+        QVERIFY(!QApplication::overrideCursor()); // the hourglass is gone
+        app::setAppDir(m_dir.path());
+        QTimer::singleShot(0, &about, &TSobreFm::CloseOnDblClick);
+        about.FirstShowModal();
+    }
+
+    void errorReportText_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("ends in a letter") << "Table missing" << "Table missing.";
+        QTest::newRow("ends in a full stop") << "Table missing." << "Table missing.";
+        QTest::newRow("ends in a digit") << "Error 42" << "Error 42.";
+        QTest::newRow("ends in a bracket") << "Bad value (x)" << "Bad value (x)";
+        QTest::newRow("empty") << "" << "";
+    }
+    void errorReportText()
+    {
+        QFETCH(QString, message);
+        QFETCH(QString, shown);
+        QCOMPARE(errorreport::text(message), shown);
+    }
+
+    void anEscapingErrorIsReportedAndTheProgramGoesOn()
+    {
+        QPushButton button;
+        QObject::connect(&button, &QPushButton::clicked, [] { throw std::runtime_error("Cannot open the table"); });
+        button.show();
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QCOMPARE(g_reports, QStringList{"Cannot open the table."});
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QCOMPARE(g_reports.size(), 2);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    TolmoApplication app(argc, argv);
+    TestMainWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_mainwindow.moc"
