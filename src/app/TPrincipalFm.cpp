@@ -136,7 +136,7 @@ void TPrincipalFm::FormCreate()
     auto *spanish = m_toolBar->findChild<QToolButton *>(QStringLiteral("SpanishBt"));
     english->move(width() - english->width() - 15, english->y());
     spanish->move(english->x() - english->width(), spanish->y());
-    m_toolBar->setProperty("rightGap", m_toolBar->width() - english->x());
+    m_toolBar->setProperty("rightGap", width() - english->x());
     app::setAppDir(m_appDir.isEmpty() ? QFileInfo(QCoreApplication::applicationFilePath()).absolutePath() : m_appDir);
     m_dictionary->close();
     m_dictionary->setFileName(app::AppDir() + QStringLiteral("PTolmo2.dll"));
@@ -433,6 +433,9 @@ void TPrincipalFm::addChild(QWidget *child)
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setMinimumSize(child->minimumSize() + QSize(8, 30));
     sub->showMaximized();
+    // A new window comes to the front even over a maximized one.
+    sub->raise();
+    m_mdi->setActiveSubWindow(sub);
 }
 
 void TPrincipalFm::openHe(int series)

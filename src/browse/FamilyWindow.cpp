@@ -124,7 +124,7 @@ QWidget *FamilyWindow::buildLeftColumn()
 {
     auto *column = new QWidget(this);
     column->setObjectName(QStringLiteral("PanelLeft"));
-    column->setFixedWidth(206);
+    column->setFixedWidth(216);
     auto *v = new QVBoxLayout(column);
     v->setContentsMargins(0, 0, 0, 0);
     v->setSpacing(4);
@@ -219,7 +219,6 @@ QWidget *FamilyWindow::buildLeftColumn()
     m_busquedaBt->setCheckable(true);
     auto *okBtn = button("OKBtn", "&Close", nullptr);
     auto *helpBtn = button("HelpBtn", "&Help", nullptr);
-    helpBtn->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
     bh->addLayout(buttons, 1);
     m_logo = new QLabel(box);
     m_logo->setObjectName(QStringLiteral("ImgLogo"));

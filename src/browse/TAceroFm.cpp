@@ -197,7 +197,6 @@ QWidget *TAceroFm::buildLeftPanel()
     print->setToolTip(QStringLiteral("Print the report related to active table"));
     QPushButton *ok = button("OKBtn", "&Close");
     QPushButton *help = button("HelpBtn", "&Help");
-    help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
     buttons->addStretch(1);
     bh->addLayout(buttons, 1);
     // Sized to its picture when the first language change brings one.

@@ -63,10 +63,16 @@ void TRxDBGrid::setTableModel(TableModel *model, int frozenColumns)
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { rowChosen(current); });
     connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        applyWidths();
         updateFrozenColumns();
         followTable();
     });
     connect(model->table(), &Table::dataChange, this, &TRxDBGrid::followTable);
+    // A translated title may need a wider column.
+    connect(model, &QAbstractItemModel::headerDataChanged, this, [this](Qt::Orientation o) {
+        if (o == Qt::Horizontal)
+            applyWidths();
+    });
     updateFrozenColumns();
     applyWidths();
     followTable();
@@ -77,9 +83,15 @@ void TRxDBGrid::applyWidths()
     const int charWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
     for (int c = 0; c < m_model->columnCount(); ++c) {
         const int w = m_model->columnWidth(c, charWidth);
-        setColumnWidth(c, w > 0 ? w : std::max(horizontalHeader()->defaultSectionSize(),
-                                                fontMetrics().horizontalAdvance(
-                                                    m_model->headerData(c, Qt::Horizontal).toString()) + 12));
+        if (m_model->hasPixelWidth(c)) {
+            setColumnWidth(c, w);
+            continue;
+        }
+        // Otherwise a column is wide enough for its title and its texts.
+        int fit = fontMetrics().horizontalAdvance(m_model->headerData(c, Qt::Horizontal).toString()) + 14;
+        for (int r = 0; r < m_model->rowCount(); ++r)
+            fit = std::max(fit, fontMetrics().horizontalAdvance(m_model->index(r, c).data().toString()) + 10);
+        setColumnWidth(c, std::max(w > 0 ? w : 6 * charWidth, fit));
     }
 }
 

@@ -42,6 +42,8 @@ public:
 
     // Width in pixels a column asks for, given the grid's character width.
     int columnWidth(int column, int charWidthPx) const;
+    // Whether the column's width was given in pixels (kept exactly).
+    bool hasPixelWidth(int column) const { return m_widths.value(column) > 0; }
 
 private:
     void tableReset();

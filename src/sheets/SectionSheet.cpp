@@ -149,7 +149,6 @@ void SectionSheet::buildBottomBar()
     m_imprimir->setGeometry(4, 3, 90, 24);
     m_helpBtn = new QPushButton(QStringLiteral("&Help"), bar);
     m_helpBtn->setObjectName(QStringLiteral("HelpBtn"));
-    m_helpBtn->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
     m_helpBtn->setGeometry(99, 3, 90, 24);
 
     const auto arrow = [&](const char *name, const char *hint, bool left, int x) {
