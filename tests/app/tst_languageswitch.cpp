@@ -1,0 +1,139 @@
+// Switching the language with several windows open, on the dictionary file
+// the build makes: every window follows at once, and English comes back
+// exactly as it was.
+#include "app/ErrorReport.h"
+#include "app/Startup.h"
+#include "app/TPrincipalFm.h"
+#include "data/AppGlobals.h"
+#include "data/Declarations.h"
+#include "support/Fixture.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+QStringList g_reports;
+void recordReport(const QString &, const QString &text) { g_reports << text; }
+bool yes(QWidget *, const QString &) { return true; }
+
+// Every text a user can read on a window: captions, hints, tab and column
+// titles, menu items, keyed by object and role.
+QMap<QString, QString> texts(QWidget *root)
+{
+    QMap<QString, QString> t;
+    const auto key = [](QObject *o, const char *role) {
+        return QStringLiteral("%1/%2/%3").arg(QString::fromLatin1(o->metaObject()->className()), o->objectName(),
+                                              QString::fromLatin1(role));
+    };
+    t.insert(key(root, "title"), root->windowTitle());
+    for (QObject *o : root->findChildren<QObject *>()) {
+        if (o->objectName().isEmpty() || o->objectName().startsWith("qt_"))
+            continue;
+        if (auto *b = qobject_cast<QAbstractButton *>(o)) {
+            t.insert(key(o, "text"), b->text());
+            t.insert(key(o, "hint"), b->toolTip());
+        } else if (auto *l = qobject_cast<QLabel *>(o)) {
+            t.insert(key(o, "text"), l->text());
+        } else if (auto *g = qobject_cast<QGroupBox *>(o)) {
+            t.insert(key(o, "title"), g->title());
+        } else if (auto *a = qobject_cast<QAction *>(o)) {
+            t.insert(key(o, "text"), a->text());
+        } else if (auto *tabs = qobject_cast<QTabWidget *>(o)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                t.insert(key(o, "tab") + QString::number(i), tabs->tabText(i));
+        } else if (auto *v = qobject_cast<QTableView *>(o); v && v->model()) {
+            for (int c = 0; c < v->model()->columnCount(); ++c)
+                t.insert(key(o, "column") + QString::number(c), v->model()->headerData(c, Qt::Horizontal).toString());
+        }
+    }
+    return t;
+}
+
+} // namespace
+
+class TestLanguageSwitch : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+
+private slots:
+    void initTestCase()
+    {
+        const QString dictionary = qEnvironmentVariable("TOLMO_APPDIR") + "/PTolmo2.dll";
+        if (!QFile::exists(dictionary))
+            QSKIP("the dictionary file is not built");
+        QVERIFY(QFile::copy(dictionary, QDir(m_dir.path()).filePath("PTolmo2.dll")));
+        for (const char *file : {"HEA.DB", "HEB.DB", "HEM.DB", "IPE.DB"})
+            fixture::writeTable(m_dir.path(), file, decl::iLamParTable,
+                                {fixture::heRow("HEB 200", 200, 200, 9, 15, 18)});
+        fixture::writeTable(m_dir.path(), "TOL.DB", decl::TolTable,
+                            {{{"Raroda", "H"}, {"Idioma", "EN"}, {"Tolerancia", "Height"}},
+                             {{"Raroda", "H"}, {"Idioma", "ES"}, {"Tolerancia", "Altura"}}});
+        fixture::writeTable(m_dir.path(), "AceroMEC.db", decl::AceroMECTable, {{{"Designation", "S235JR"}}});
+        fixture::writeTable(m_dir.path(), "AceroQUI.db", decl::AceroQUITable, {{{"Tipo y Grado", "S235JR"}}});
+        fixture::writeTable(m_dir.path(), "AceroDES.db", decl::AceroDESTable, {{{"UNE-EN 10025", "S235JR"}}});
+        QFile ini(QDir(m_dir.path()).filePath("PTolmo2.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[Idioma]\nCodigo=1\n");
+        ini.close();
+        errorreport::setPresenter(recordReport);
+        startup::installWindows();
+    }
+
+    void everyOpenWindowFollows()
+    {
+        TPrincipalFm w(nullptr, m_dir.path());
+        w.setExitConfirmation(yes);
+        QCOMPARE(app::LanguageCode(), 1);
+        w.HEBBtClick();
+        w.IPEBtClick();
+        w.AceroBtClick();
+        QVERIFY2(g_reports.isEmpty(), qPrintable(g_reports.join('\n')));
+        const QList<QMdiSubWindow *> subs = w.mdiArea()->subWindowList();
+        QCOMPARE(subs.size(), 3);
+        QWidget *heb = subs[0]->widget();
+        QWidget *steel = subs[2]->widget();
+
+        const QMap<QString, QString> english = texts(&w);
+        QMap<QString, QString> englishChildren[3];
+        for (int i = 0; i < 3; ++i)
+            englishChildren[i] = texts(subs[i]->widget());
+
+        w.findChild<QAction *>("EspanolMn")->trigger();
+        QCOMPARE(app::LanguageCode(), 2);
+        QCOMPARE(w.findChild<QAction *>("ArquivoMn")->text(), QStringLiteral("&Archivo"));
+        QCOMPARE(heb->findChild<QTabWidget *>("PageControl1")->tabText(0), QStringLiteral("Propiedades"));
+        QCOMPARE(heb->findChild<QLabel *>("RegT")->text(), QStringLiteral("Registro 1"));
+        QCOMPARE(heb->windowTitle(), QStringLiteral("Perfiles HEB"));
+        QCOMPARE(steel->windowTitle(), QStringLiteral("Aceros"));
+        QVERIFY(!heb->findChild<QLabel *>("ImgLogo")->pixmap().isNull());
+        // Prefixes and units are never translated.
+        QVERIFY(heb->findChild<QLabel *>("LabelA")->text().startsWith("h= "));
+        // Every window changed something.
+        QVERIFY(texts(&w) != english);
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(texts(subs[i]->widget()) != englishChildren[i]);
+
+        w.findChild<QAction *>("InglesMn")->trigger();
+        QCOMPARE(texts(&w), english);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(texts(subs[i]->widget()), englishChildren[i]);
+        QVERIFY(g_reports.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestLanguageSwitch)
+#include "tst_languageswitch.moc"
