@@ -39,13 +39,16 @@ struct Dimensions {
     int size() const { return int(csv.rows.size()); }
 };
 
-// Values by field name laid out in the order of the columns; a name with no
-// value is an error of this tool, not of the sources.
+// Values by field name (ignoring case, as the tables bind them) laid out in
+// the order of the columns; a name with no value is an error of this tool,
+// not of the sources.
 QVariantList layOut(const QList<tablefile::Column> &columns, const QVariantMap &values)
 {
     QVariantList row;
     for (const tablefile::Column &c : columns) {
-        const auto it = values.constFind(c.name);
+        auto it = values.constBegin();
+        while (it != values.constEnd() && it.key().compare(c.name, Qt::CaseInsensitive) != 0)
+            ++it;
         if (it == values.constEnd())
             throw std::logic_error(QStringLiteral("no value for the field %1").arg(c.name).toStdString());
         row << *it;
@@ -133,6 +136,30 @@ TableContent parallelFlangeTable(const Dimensions &d)
     return t;
 }
 
+// The dimensions and the stored properties that IPN and UPN share; field
+// names match ignoring case.
+void putTapered(QVariantMap &m, const props::TaperedProps &p, double h, double b, double tw, double tf, double r1,
+                double r2)
+{
+    m[QStringLiteral("H")] = h;
+    m[QStringLiteral("B")] = b;
+    m[QStringLiteral("Tw")] = tw;
+    m[QStringLiteral("Tf")] = tf;
+    m[QStringLiteral("R1")] = r1;
+    m[QStringLiteral("R2")] = r2;
+    m[QStringLiteral("D")] = stored(p.d_mm);
+    m[QStringLiteral("A")] = stored(p.A);
+    m[QStringLiteral("Iy")] = stored(p.Iy);
+    m[QStringLiteral("Iz")] = stored(p.Iz);
+    m[QStringLiteral("Wply")] = stored(p.Wply);
+    m[QStringLiteral("Wplz")] = stored(p.Wplz);
+    m[QStringLiteral("It")] = stored(p.It);
+    m[QStringLiteral("Iw")] = stored(p.Iw);
+    m[QStringLiteral("AL")] = stored(p.AL);
+    m[QStringLiteral("Avz")] = stored(p.Avz);
+    m[QStringLiteral("Ss")] = stored(p.ss_mm);
+}
+
 TableContent ipnTable(const Dimensions &d)
 {
     TableContent t;
@@ -144,23 +171,7 @@ TableContent ipnTable(const Dimensions &d)
         // Every size of the table belongs to the standard series of DIN 1025-1.
         m[QStringLiteral("Standard")] = true;
         m[QStringLiteral("Specification")] = QStringLiteral("DIN 1025-1");
-        m[QStringLiteral("H")] = h;
-        m[QStringLiteral("B")] = b;
-        m[QStringLiteral("Tw")] = tw;
-        m[QStringLiteral("Tf")] = tf;
-        m[QStringLiteral("R1")] = r1;
-        m[QStringLiteral("R2")] = r2;
-        m[QStringLiteral("D")] = stored(p.d_mm);
-        m[QStringLiteral("A")] = stored(p.A);
-        m[QStringLiteral("Iy")] = stored(p.Iy);
-        m[QStringLiteral("Iz")] = stored(p.Iz);
-        m[QStringLiteral("Wply")] = stored(p.Wply);
-        m[QStringLiteral("Wplz")] = stored(p.Wplz);
-        m[QStringLiteral("It")] = stored(p.It);
-        m[QStringLiteral("Iw")] = stored(p.Iw);
-        m[QStringLiteral("AL")] = stored(p.AL);
-        m[QStringLiteral("Avz")] = stored(p.Avz);
-        m[QStringLiteral("Ss")] = stored(p.ss_mm);
+        putTapered(m, p, h, b, tw, tf, r1, r2);
         const props::DetailingTexts det = props::detailingTexts(props::taperedFlangeI(h, b, tw, tf, r1, r2), true);
         m[QStringLiteral("Pmin")] = text(det.minGauge);
         m[QStringLiteral("Pmax")] = text(det.maxGauge);
@@ -178,25 +189,9 @@ TableContent upnTable(const Dimensions &d)
         QVariantMap m = common(d, r);
         const double h = d(r, "h"), b = d(r, "b"), tw = d(r, "tw"), tf = d(r, "tf"), r1 = d(r, "r1"), r2 = d(r, "r2");
         const props::TaperedProps p = props::upnProperties(h, b, tw, tf, r1, r2);
-        m[QStringLiteral("H")] = h;
-        m[QStringLiteral("B")] = b;
-        m[QStringLiteral("Tw")] = tw;
-        m[QStringLiteral("Tf")] = tf;
-        m[QStringLiteral("R1")] = r1;
-        m[QStringLiteral("R2")] = r2;
-        m[QStringLiteral("D")] = stored(p.d_mm);
-        m[QStringLiteral("A")] = stored(p.A);
-        m[QStringLiteral("Iy")] = stored(p.Iy);
-        m[QStringLiteral("Iz")] = stored(p.Iz);
-        m[QStringLiteral("Wply")] = stored(p.Wply);
-        m[QStringLiteral("Wplz")] = stored(p.Wplz);
+        putTapered(m, p, h, b, tw, tf, r1, r2);
         m[QStringLiteral("ym")] = stored(p.ym);
         m[QStringLiteral("ys")] = stored(p.ys);
-        m[QStringLiteral("It")] = stored(p.It);
-        m[QStringLiteral("Iw")] = stored(p.Iw);
-        m[QStringLiteral("AL")] = stored(p.AL);
-        m[QStringLiteral("Avz")] = stored(p.Avz);
-        m[QStringLiteral("ss")] = stored(p.ss_mm);
         const props::DetailingTexts det =
             props::detailingTexts(props::taperedFlangeChannel(h, b, tw, tf, r1, r2), false);
         m[QStringLiteral("Emin")] = text(det.minGauge);
