@@ -1,0 +1,550 @@
+// Every text the program looks up in its dictionary, walking every window and
+// dialog in English, has a Spanish translation in the dictionary file the
+// build makes. The texts that are never translated are set apart by one rule
+// (neverTranslated below), not by a list.
+#include "app/ErrorReport.h"
+#include "app/Startup.h"
+#include "app/TPrincipalFm.h"
+#include "app/TSobreFm.h"
+#include "browse/FamilyWindow.h"
+#include "browse/TFiltroDAngFm.h"
+#include "browse/TFiltroDetailFm.h"
+#include "browse/TFiltroPAngFm.h"
+#include "browse/TFiltroPropFm.h"
+#include "data/AppGlobals.h"
+#include "data/Declarations.h"
+#include "i18n/IvBinaryDictionary.h"
+#include "i18n/IvMemoryDictionary.h"
+#include "sheets/TShowDetailFm.h"
+#include "sheets/TShowPropFm.h"
+#include "support/Fixture.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+QStringList g_reports;
+void recordReport(const QString &, const QString &text) { g_reports << text; }
+bool yes(QWidget *, const QString &) { return true; }
+
+// A dictionary that remembers every text it is asked for, by the translators,
+// by TranslateString and, through the QTranslator an open dictionary installs,
+// by Qt's own widgets. It answers with the native text itself, so the windows
+// keep their English texts and no lookup falls back to a second form (a menu
+// caption is asked once, with its "&").
+class RecordingDictionary : public TIvMemoryDictionary {
+public:
+    RecordingDictionary() : TIvMemoryDictionary(nullptr, QStringLiteral("Dictionary1"))
+    {
+        addLanguage(TIvMemoryDictionary::english());
+        addLanguage(TIvMemoryDictionary::spanish());
+        setBinding(ivbiLanguageToLocale);
+        setSubLanguage(0);
+        setLanguage(0);
+        // Number formats stay the test's own whatever the language.
+        setOptions(ivdoAll & ~TIvDictionaryOptions(ivdoUpdateLocaleVariables));
+    }
+
+    std::optional<QString> plainLookup(const QString &native) const override
+    {
+        remember(native);
+        return native;
+    }
+    std::optional<QString> contextLookup(const QString &native, const QString &, const QString &) const override
+    {
+        remember(native);
+        return native;
+    }
+
+    // What the program was doing when a text was first asked for.
+    QString stage;
+    // The texts in the order they were first asked for, with their stage
+    // (the lookups are const: remembering is not the dictionary's state).
+    mutable QStringList texts;
+    mutable QHash<QString, QString> firstStage;
+
+private:
+    void remember(const QString &native) const
+    {
+        if (!firstStage.contains(native)) {
+            texts << native;
+            firstStage.insert(native, stage);
+        }
+    }
+};
+
+// ---------------------------------------------------------------- the rule
+
+// The units of the catalogue's quantities, as its labels write them.
+const QString kUnit = QStringLiteral("(?:mm|cm|cm2|cm3|cm4|cm6|kg/m|kN/m|m2/m|m2/t|MPa|J|%|\u00BAC)");
+// A quantity's symbol: a letter and at most three letters or digits of
+// subscript ("h", "tw", "Wply", "pmin", "Iyz"); equal quantities are written
+// together ("Iy=Iz", "ys=zs").
+const QString kSymbol = QStringLiteral("[A-Za-z][A-Za-z0-9]{0,3}");
+const QString kSymbols = kSymbol + QStringLiteral("(?:\\s*=\\s*") + kSymbol + QStringLiteral(")*");
+// A number as the program writes one, with either decimal separator.
+const QString kNumber = QStringLiteral("-?[0-9]+(?:[.,][0-9]+)?");
+
+bool matches(const QString &pattern, const QString &text)
+{
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(text).hasMatch();
+}
+
+// A format's placeholders, "%1" to "%9".
+const QRegularExpression kPlaceholder(QStringLiteral("%[1-9]"));
+
+// Whether text is one of the asked formats ("%1 - [%2]") filled with asked
+// texts.
+bool filledFormat(const QString &text, const QSet<QString> &asked)
+{
+    for (const QString &format : asked) {
+        if (!format.contains(kPlaceholder) || format == text)
+            continue;
+        QString pattern = QRegularExpression::escape(format);
+        pattern.replace(QRegularExpression(QStringLiteral("\\\\?%[1-9]")), QStringLiteral("(.+)"));
+        const QRegularExpressionMatch m = QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(text);
+        if (!m.hasMatch())
+            continue;
+        bool all = true;
+        for (int i = 1; i <= m.lastCapturedIndex(); ++i)
+            all = all && asked.contains(m.captured(i));
+        if (all)
+            return true;
+    }
+    return false;
+}
+
+// Why a text that a window, the code or Qt asked the dictionary for needs no
+// Spanish entry, or an empty text when it needs one. A text needs none when
+// it is
+//  - empty or blank (the title of the "Supply" column is one space);
+//  - a number (the values the section drawing shows);
+//  - data: a designation or a tolerance title of the tables, shown as the
+//    table holds it in the current language;
+//  - a quantity label, a symbol followed by a unit of the catalogue in
+//    brackets ("Wply (cm3)", "h  (mm)", "iy=iz (cm)", "fy (MPa)"); a word in
+//    the brackets ("C (max)") or before them ("Thickness (mm)") makes it no
+//    such label;
+//  - a value label, symbols each followed by "=", a number or "-" (no value)
+//    and optionally a unit ("h= 200 mm", "Iy = Iz = 176.66 cm4");
+//  - a text built from another asked text followed by a number ("Record 1"
+//    from "Record "): its words are those of the other text, which is
+//    checked in its own right;
+//  - a format with no word, only placeholders and signs ("%1 - [%2]"), or
+//    such an asked format filled with asked texts (the main window's title
+//    while a maximized child window shows its own in brackets);
+//  - an address from the settings file, alone or after a one-word label and
+//    a colon ("&www.raroda.example", "&Comercial:   comercial@..."): the
+//    address is data, and the label is the company's own word;
+//  - a key Qt asks its translators for that is not a text
+//    ("QT_LAYOUT_DIRECTION": capitals, digits and underscores).
+QString neverTranslated(const QString &text, const QSet<QString> &asked, const QSet<QString> &data)
+{
+    if (text.trimmed().isEmpty())
+        return QStringLiteral("blank");
+    if (matches(kNumber, text.trimmed()))
+        return QStringLiteral("number");
+    if (data.contains(text))
+        return QStringLiteral("data");
+    if (matches(kSymbols + QStringLiteral("\\s+\\(") + kUnit + QStringLiteral("\\)"), text))
+        return QStringLiteral("quantity label");
+    if (matches(QStringLiteral("(?:") + kSymbols + QStringLiteral("\\s*=\\s*)(?:") + kNumber
+                    + QStringLiteral("|-)(?:\\s*") + kUnit + QStringLiteral(")?\\s*"),
+                text))
+        return QStringLiteral("value label");
+    static const QRegularExpression trailingNumber(QStringLiteral("^(.+?)(") + kNumber + QStringLiteral(")$"));
+    if (const QRegularExpressionMatch m = trailingNumber.match(text); m.hasMatch() && asked.contains(m.captured(1)))
+        return QStringLiteral("built from \"%1\"").arg(m.captured(1));
+    static const QRegularExpression letter(QStringLiteral("\\p{L}"));
+    if (text.contains(kPlaceholder) && !QString(text).remove(kPlaceholder).contains(letter))
+        return QStringLiteral("format without words");
+    if (filledFormat(text, asked))
+        return QStringLiteral("filled format");
+    const QString bare = QString(text).remove(u'&');
+    if (matches(QStringLiteral("(?:\\w+:\\s+)?(?:[\\w.+-]+@[\\w.-]+|www\\.[\\w.-]+|https?://\\S+)"), bare))
+        return QStringLiteral("address");
+    if (matches(QStringLiteral("[A-Z][A-Z0-9]*(?:_[A-Z0-9]+)+"), text))
+        return QStringLiteral("Qt key");
+    return QString();
+}
+
+// ------------------------------------------------------------ the windows
+
+// Runs an action that shows a modal message box and answers the box with a
+// button once it shows. The box's texts, its buttons' included, were asked
+// for while it was built.
+bool answerBox(const std::function<void()> &action, QMessageBox::StandardButton answer)
+{
+    bool answered = false;
+    QTimer timer;
+    timer.setInterval(20);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->button(answer))
+            return;
+        answered = true;
+        box->button(answer)->click();
+    });
+    timer.start();
+    action();
+    timer.stop();
+    return answered;
+}
+
+} // namespace
+
+class TestSpanishCoverage : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_appDir;
+    QTemporaryDir m_spanishDir;
+    QString m_dictionaryFile;
+    // The table values the windows show as texts: designations and
+    // tolerance titles.
+    QSet<QString> m_data;
+
+    void writeTable(const QString &dir, const char *file, const TableDecl &decl, const QList<QVariantMap> &rows)
+    {
+        fixture::writeTable(dir, QString::fromLatin1(file), decl, rows);
+        for (const QVariantMap &row : rows)
+            for (const char *field : {"Designation", "Tolerancia"})
+                if (row.contains(QLatin1String(field)))
+                    m_data.insert(row.value(QLatin1String(field)).toString());
+    }
+
+    void writeAppDir(const QString &dir, int languageCode)
+    {
+        const auto he = [](const char *name, double h, double b, double tw, double tf, double r, const char *pmin,
+                           const char *pmax, const char *bolt) {
+            QVariantMap row = fixture::heRow(QString::fromLatin1(name), h, b, tw, tf, r);
+            row.insert("Supply", "(*)");
+            row.insert("Pmin", pmin);
+            row.insert("Pmax", pmax);
+            row.insert("Dmax", bolt);
+            return row;
+        };
+        writeTable(dir, "HEA.DB", decl::iLamParTable,
+                   {he("HEA 200", 190, 200, 6.5, 10, 18, "94", "106", "M27"),
+                    he("HEA 100", 96, 100, 5, 8, 12, "56", "58", "-")});
+        writeTable(dir, "HEB.DB", decl::iLamParTable,
+                   {he("HEB 200", 200, 200, 9, 15, 18, "94", "106", "M27"),
+                    he("HEB 100", 100, 100, 6, 10, 12, "56", "58", "M10")});
+        writeTable(dir, "HEM.DB", decl::iLamParTable, {he("HEM 200", 220, 206, 15, 25, 18, "96", "110", "M27")});
+        writeTable(dir, "IPE.DB", decl::iLamParTable, {he("IPE 300", 300, 150, 7.1, 10.7, 15, "70", "86", "M24")});
+        writeTable(dir, "IPN.db", decl::iLamIncTable,
+                   {{{"Supply", ""},    {"Designation", "IPN 200"}, {"H", 200.0},    {"B", 90.0},     {"Tw", 7.5},
+                     {"Tf", 11.3},      {"R1", 7.5},                {"R2", 4.5},     {"D", 133.7},    {"A", 33.4},
+                     {"Iy", 2140.0},    {"Wply", 250.0},            {"Iz", 117.0},   {"Wplz", 43.5},  {"It", 6.02},
+                     {"Iw", 10520.0},   {"AL", 0.709},              {"Avz", 13.96},  {"Pmin", "50"},  {"Pmax", "54"},
+                     {"Dmax", "M12"},   {"ss", 61.2}}});
+        writeTable(dir, "UPN.db", decl::uLamTable,
+                   {{{"Supply", ""},    {"Designation", "UPN 200"}, {"H", 200.0},    {"B", 75.0},     {"Tw", 8.5},
+                     {"Tf", 11.5},      {"R1", 11.5},               {"R2", 6.0},     {"D", 151.0},    {"A", 32.2},
+                     {"Iy", 1910.0},    {"Wply", 228.0},            {"Iz", 148.0},   {"Wplz", 51.8},  {"ym", 3.94},
+                     {"ys", 2.01},      {"It", 11.87},              {"Iw", 9070.0},  {"AL", 0.661},   {"Avz", 20.34},
+                     {"Emin", "25"},    {"Emax", "30"},             {"Dmax", "-"},   {"ss", 52.5}}});
+        writeTable(dir, "Ang.db", decl::AngularTable,
+                   {{{"Supply", "(*)"}, {"Designation", "L 100x100x10"}, {"H", 100.0}, {"T", 10.0}, {"R1", 12.0},
+                     {"R2", 6.0}, {"Emin", "55"}, {"Emax", "60"}, {"Dmax", "M24"}}});
+        QList<QVariantMap> tolerances;
+        for (const char *key : {"H", "IPE", "IPN", "UPN", "ANG"}) {
+            tolerances.append({{"Raroda", key}, {"Idioma", "EN"}, {"Tolerancia", "Height"}});
+            tolerances.append({{"Raroda", key}, {"Idioma", "EN"}, {"Tolerancia", "Flange width"}});
+            tolerances.append({{"Raroda", key}, {"Idioma", "ES"}, {"Tolerancia", "Altura"}});
+            tolerances.append({{"Raroda", key}, {"Idioma", "ES"}, {"Tolerancia", "Anchura del ala"}});
+        }
+        writeTable(dir, "TOL.DB", decl::TolTable, tolerances);
+        writeTable(dir, "AceroMEC.db", decl::AceroMECTable,
+                   {{{"Designation", "S235JR"}, {"Espesor", "<= 16"}, {"Fy", "235"}, {"Fu", "360-510"},
+                     {"Alargamiento", "26"}, {"Resiliencia-JUL", "27"}, {"Resiliencia-TEMP", "20"}}});
+        writeTable(dir, "AceroQUI.db", decl::AceroQUITable,
+                   {{{"Tipo y Grado", "S235JR"}, {"Norma", "UNE-EN 10025"}, {"Espesor", "<= 16"}, {"C", "0,17"}}});
+        writeTable(dir, "AceroDES.db", decl::AceroDESTable,
+                   {{{"UNE-EN 10025", "S235JR"}, {"Alemania", "St 37-2"}, {"Francia", "E 24-2"}}});
+        QFile ini(QDir(dir).filePath("PTolmo2.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write(QByteArray("[Idioma]\nCodigo=") + QByteArray::number(languageCode) + '\n');
+    }
+
+    // The built dictionary, open in Spanish.
+    std::unique_ptr<TIvBinaryDictionary> spanishDictionary()
+    {
+        auto d = std::make_unique<TIvBinaryDictionary>(nullptr, QStringLiteral("Spanish"));
+        d->setOptions(ivdoAll & ~TIvDictionaryOptions(ivdoUpdateLocaleVariables));
+        d->setSubLanguage(0);
+        d->setLanguage(0);
+        d->setBinding(ivbiLanguageToLocale);
+        d->setFileName(m_dictionaryFile);
+        d->open();
+        d->setLanguage(2);
+        return d;
+    }
+
+    // Walks every window and dialog in English, then switches to Spanish and
+    // back with all of them open, so texts written from code since are asked
+    // for too.
+    void walk(RecordingDictionary &recorder)
+    {
+        recorder.stage = QStringLiteral("main window");
+        TPrincipalFm w(nullptr, m_appDir.path());
+        QCOMPARE(app::LanguageCode(), 1);
+
+        recorder.stage = QStringLiteral("About window");
+        {
+            TSobreFm about(&w);
+        }
+
+        struct Family {
+            const char *key;
+            void (TPrincipalFm::*open)();
+        };
+        const Family families[] = {{"HEB", &TPrincipalFm::HEBBtClick}, {"HEA", &TPrincipalFm::HEABtClick},
+                                   {"HEM", &TPrincipalFm::HEMBtClick}, {"IPE", &TPrincipalFm::IPEBtClick},
+                                   {"IPN", &TPrincipalFm::IPNBtClick}, {"UPN", &TPrincipalFm::UPNBtClick},
+                                   {"ANG", &TPrincipalFm::AngBtClick}};
+        for (const Family &f : families) {
+            const QString key = QString::fromLatin1(f.key);
+            recorder.stage = key + QStringLiteral(" window");
+            (w.*f.open)();
+            auto *window = qobject_cast<FamilyWindow *>(w.familyWindow(key));
+            QVERIFY2(window, f.key);
+            for (int tab : {1, 2, 0}) {
+                recorder.stage = QStringLiteral("%1 window, tab %2").arg(key).arg(tab);
+                window->selectTab(tab);
+            }
+
+            recorder.stage = key + QStringLiteral(" search dialogs");
+            if (key == u"ANG") {
+                TFiltroPAngFm property(window);
+                TFiltroDAngFm detail(window);
+            } else {
+                TFiltroPropFm property(window);
+                TFiltroDetailFm detail(window);
+            }
+
+            app::setSheetFamilyKey(key);
+            recorder.stage = key + QStringLiteral(" property sheet");
+            {
+                TShowPropFm sheet(window);
+                sheet.Atualiza(0);
+                sheet.ProximoMnClick();
+            }
+            recorder.stage = key + QStringLiteral(" detailing sheet");
+            {
+                TShowDetailFm sheet(window);
+                sheet.Atualiza(0);
+                sheet.ProximoMnClick();
+            }
+        }
+
+        recorder.stage = QStringLiteral("steel window");
+        w.AceroBtClick();
+        QWidget *steel = nullptr;
+        for (QMdiSubWindow *sub : w.mdiArea()->subWindowList())
+            if (sub->widget()->inherits("TAceroFm"))
+                steel = sub->widget();
+        QVERIFY(steel);
+        auto *pages = steel->findChild<QTabWidget *>(QStringLiteral("PageControl1"));
+        for (int page : {1, 2, 0}) {
+            recorder.stage = QStringLiteral("steel window, tab %1").arg(page);
+            pages->setCurrentIndex(page);
+        }
+
+        recorder.stage = QStringLiteral("missing help file");
+        QVERIFY(answerBox([&] { w.IndiceMnClick(); }, QMessageBox::Ok));
+        if (QGuiApplication::platformName() == u"offscreen") {
+            // The offscreen platform opens no address, so the program says
+            // so; elsewhere the desktop would open a browser.
+            recorder.stage = QStringLiteral("address that cannot be opened");
+            QVERIFY(answerBox([&] { w.SiteTolmoMnClick(); }, QMessageBox::Ok));
+        }
+        recorder.stage = QStringLiteral("exit question");
+        QVERIFY(answerBox([&] { w.close(); }, QMessageBox::No));
+
+        // Switching with every window open: each window asks again for the
+        // texts it shows, those the code wrote since included.
+        recorder.stage = QStringLiteral("switch to Spanish");
+        w.ChangeIdioma(2);
+        recorder.setLanguage(2);
+        recorder.stage = QStringLiteral("switch back to English");
+        w.ChangeIdioma(1);
+        recorder.setLanguage(1);
+
+        w.setExitConfirmation(yes);
+        QVERIFY2(g_reports.isEmpty(), qPrintable(g_reports.join(u'\n')));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_appDir.isValid() && m_spanishDir.isValid());
+        const QString built = qEnvironmentVariable("TOLMO_APPDIR") + QStringLiteral("/PTolmo2.dll");
+        if (!QFile::exists(built))
+            QSKIP("the dictionary file is not built");
+        m_dictionaryFile = QDir(m_spanishDir.path()).filePath(QStringLiteral("PTolmo2.dll"));
+        QVERIFY(QFile::copy(built, m_dictionaryFile));
+        // The walk runs without a dictionary file of its own: the recorder is
+        // the only dictionary that translates.
+        writeAppDir(m_appDir.path(), 1);
+        writeAppDir(m_spanishDir.path(), 2);
+        errorreport::setPresenter(recordReport);
+        startup::installWindows();
+    }
+
+    void everyTextHasASpanishEntry()
+    {
+        QStringList asked;
+        QHash<QString, QString> stages;
+        {
+            RecordingDictionary recorder;
+            recorder.open();
+            recorder.setLanguage(1);
+            QVERIFY(TIvDictionaries::defaultDictionary() == &recorder);
+            walk(recorder);
+            if (QTest::currentTestFailed())
+                return;
+            asked = recorder.texts;
+            stages = recorder.firstStage;
+        }
+        // The walk reached the texts of every kind of window.
+        for (const char *text : {"&File", "Section Search", "Previous section", "Steels", "Record ", "dmax bolt",
+                                 "Do you want to exit?", "The help file %1 is missing."})
+            QVERIFY2(asked.contains(QString::fromUtf8(text)), text);
+
+        const QSet<QString> askedSet(asked.cbegin(), asked.cend());
+        const std::unique_ptr<TIvBinaryDictionary> spanish = spanishDictionary();
+        QVERIFY(spanish->isOpen());
+        QStringList missing;
+        for (const QString &text : asked) {
+            if (!neverTranslated(text, askedSet, m_data).isEmpty())
+                continue;
+            const std::optional<QString> es = spanish->plainLookup(text);
+            if (!es || es->isEmpty())
+                missing << QStringLiteral("\"%1\" (%2)").arg(text, stages.value(text));
+        }
+        QVERIFY2(missing.isEmpty(),
+                 qPrintable(QStringLiteral("%1 texts without a Spanish entry:\n  ").arg(missing.size())
+                            + missing.join(QStringLiteral("\n  "))));
+    }
+
+    void ruleSetsApartOnlyWhatIsNeverTranslated_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("exempt");
+        QTest::newRow("dimension label") << "h= 200 mm" << true;
+        QTest::newRow("equal quantities value") << "Iy = Iz = 176.66 cm4" << true;
+        QTest::newRow("symbol and unit") << "Wply (cm3)" << true;
+        QTest::newRow("symbol, two blanks, unit") << "h  (mm)" << true;
+        QTest::newRow("equal quantities and unit") << "iy=iz (cm)" << true;
+        QTest::newRow("stress unit") << "fy (MPa)" << true;
+        QTest::newRow("number") << "134.0" << true;
+        QTest::newRow("counter") << "Record 1" << true;
+        QTest::newRow("designation") << "HEB 200" << true;
+        QTest::newRow("blank title") << " " << true;
+        QTest::newRow("format without words") << "%1 - [%2]" << true;
+        QTest::newRow("filled format") << "Raroda TOLMO Dudovavidira 2.01 - [Steels]" << true;
+        QTest::newRow("address") << "&Comercial:   comercial@raroda.example" << true;
+        QTest::newRow("Qt key") << "QT_LAYOUT_DIRECTION" << true;
+        QTest::newRow("format with words") << "The help file %1 is missing." << false;
+        QTest::newRow("format filled with other texts") << "Raroda TOLMO Dudovavidira 2.01 - [Aceros]" << false;
+        QTest::newRow("word and unit") << "Thickness (mm)" << false;
+        QTest::newRow("word in brackets") << "C (max)" << false;
+        QTest::newRow("word and percent") << "Minimum elongation (%)" << false;
+        QTest::newRow("counter prefix") << "Record " << false;
+        QTest::newRow("words with a number") << "Version 2.01" << false;
+        QTest::newRow("phrase with a symbol") << "dmax bolt" << false;
+        QTest::newRow("Qt button") << "OK" << false;
+        QTest::newRow("menu caption") << "&Comercial" << false;
+    }
+
+    void ruleSetsApartOnlyWhatIsNeverTranslated()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, exempt);
+        const QSet<QString> asked{QStringLiteral("Record "), QStringLiteral("%1 - [%2]"),
+                                  QStringLiteral("Raroda TOLMO Dudovavidira 2.01"), QStringLiteral("Steels")};
+        const QSet<QString> data{QStringLiteral("HEB 200")};
+        const QString why = neverTranslated(text, asked, data);
+        QVERIFY2(why.isEmpty() != exempt, qPrintable(why));
+    }
+
+    void translationsReadAsExpected_data()
+    {
+        QTest::addColumn<QString>("native");
+        QTest::addColumn<QString>("spanish");
+        QTest::newRow("menu") << "&File" << "&Archivo";
+        QTest::newRow("family") << "HEB Sections" << "Perfiles HEB";
+        QTest::newRow("angles") << "Equal Leg Angle Sections" << "Angulares de lados iguales";
+        QTest::newRow("counter") << "Record " << "Registro ";
+        QTest::newRow("steel tab") << "Chemical Composition" << "Composición química";
+        QTest::newRow("steel column") << "Minimum elongation (%)" << "Alargamiento mínimo (%)";
+        QTest::newRow("country") << "United Kingdom" << "Reino Unido";
+        QTest::newRow("report title") << "Catalogue of HEB Sections" << "Catálogo de perfiles HEB";
+        QTest::newRow("Qt button") << "&Yes" << "&Sí";
+        QTest::newRow("question") << "Do you want to exit?" << "¿Desea salir?";
+    }
+
+    void translationsReadAsExpected()
+    {
+        QFETCH(QString, native);
+        QFETCH(QString, spanish);
+        const std::unique_ptr<TIvBinaryDictionary> d = spanishDictionary();
+        QCOMPARE(d->plainLookup(native).value_or(QString()), spanish);
+    }
+
+    // In Spanish every menu item keeps one hotkey, and no two items of a
+    // menu share one.
+    void spanishMenusHaveDistinctHotkeys()
+    {
+        TPrincipalFm w(nullptr, m_spanishDir.path());
+        w.setExitConfirmation(yes);
+        QCOMPARE(app::LanguageCode(), 2);
+        QCOMPARE(w.findChild<QAction *>(QStringLiteral("ArquivoMn"))->text(), QStringLiteral("&Archivo"));
+        w.HEBBtClick();
+        auto *window = qobject_cast<FamilyWindow *>(w.familyWindow(QStringLiteral("HEB")));
+        QVERIFY(window);
+        app::setSheetFamilyKey(QStringLiteral("HEB"));
+        TShowPropFm sheet(window);
+
+        QList<QPair<QString, QList<QAction *>>> menus;
+        menus.append({QStringLiteral("menu bar"), w.menuBar()->actions()});
+        // The menus of the menu bar, the Windows menus Qt gives each child
+        // window and the sheet's context menu.
+        for (QMenu *m : w.findChildren<QMenu *>())
+            menus.append({m->title().isEmpty() ? m->objectName() : m->title(), m->actions()});
+        for (const auto &[menu, actions] : menus) {
+            QHash<QChar, QString> taken;
+            for (QAction *a : actions) {
+                if (a->isSeparator())
+                    continue;
+                const QString text = a->text();
+                const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("&([^&])")).match(text);
+                QVERIFY2(m.hasMatch(), qPrintable(QStringLiteral("%1: \"%2\" has no hotkey").arg(menu, text)));
+                const QChar key = m.captured(1).at(0).toLower();
+                QVERIFY2(!taken.contains(key), qPrintable(QStringLiteral("%1: \"%2\" and \"%3\" share the hotkey %4")
+                                                              .arg(menu, taken.value(key), text, key)));
+                taken.insert(key, text);
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestSpanishCoverage)
+#include "tst_spanishcoverage.moc"
