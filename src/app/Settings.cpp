@@ -1,6 +1,7 @@
 #include "app/Settings.h"
 
 #include "data/AppGlobals.h"
+#include "i18n/TranslateString.h"
 
 #include <QDir>
 #include <QSettings>
@@ -26,7 +27,9 @@ void writeLanguageCode(int code)
     s.setValue(QStringLiteral("Idioma/Codigo"), code);
     s.sync();
     if (s.status() != QSettings::NoError)
-        throw std::runtime_error(QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path)).toStdString());
+        throw std::runtime_error(
+            TranslateString(QStringLiteral("Unable to write to %s")).replace(QStringLiteral("%s"), QDir::toNativeSeparators(path))
+                .toStdString());
 }
 
 QString readInternet(const QString &key, const QString &defaultValue)

@@ -11,6 +11,7 @@
 #include "data/AppGlobals.h"
 #include "i18n/IvBinaryDictionary.h"
 #include "i18n/IvTranslator.h"
+#include "i18n/TranslateString.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -391,7 +392,9 @@ void TPrincipalFm::ChangeIdioma(int code)
     m_espanolMn->setChecked(code == 2);
     // Every open window is translated again and raises its notice.
     m_dictionary->setLanguage(code);
-    app::setApplicationTitle(windowTitle());
+    // The translated caption; the window title itself may carry the name of
+    // a maximized child window.
+    app::setApplicationTitle(TranslateString(QString::fromLatin1(app::kNativeTitle)));
     settings::writeLanguageCode(code);
 }
 

@@ -56,7 +56,8 @@ QString actionHint(QObject *o)
     for (qsizetype i = 0; i < stripped.size(); ++i)
         if (stripped.at(i) == u'&')
             stripped.remove(i, 1);
-    return action->toolTip() == stripped ? QString() : action->toolTip();
+    // Qt trims the text it derives ("&About ..." gives "About").
+    return action->toolTip() == stripped.trimmed() ? QString() : action->toolTip();
 }
 
 QString withoutTrailingLineEnds(QString text)

@@ -133,6 +133,21 @@ private slots:
             QCOMPARE(texts(subs[i]->widget()), englishChildren[i]);
         QVERIFY(g_reports.isEmpty());
     }
+
+    void aWriteFailureIsReportedInTheCurrentLanguage()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(QDir(m_dir.path()).filePath("PTolmo2.dll"), QDir(dir.path()).filePath("PTolmo2.dll")));
+        fixture::writeTable(dir.path(), "HEB.DB", decl::iLamParTable, {});
+        QVERIFY(QDir(dir.path()).mkdir("PTolmo2.ini")); // cannot be written, even by root
+        g_reports.clear();
+        TPrincipalFm w(nullptr, dir.path());
+        w.setExitConfirmation(yes);
+        QCOMPARE(app::LanguageCode(), 2);
+        QCOMPARE(g_reports, QStringList{QStringLiteral("No se puede escribir en %1.")
+                                            .arg(QDir::toNativeSeparators(QDir(dir.path()).filePath("PTolmo2.ini")))});
+        g_reports.clear();
+    }
 };
 
 QTEST_MAIN(TestLanguageSwitch)
