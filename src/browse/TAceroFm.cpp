@@ -349,6 +349,9 @@ void TAceroFm::closeEvent(QCloseEvent *event)
 
 void TAceroFm::IvTranslator1LanguageChange()
 {
+    // The counter is written by code: give it the new language at once.
+    if (m_tables[m_page]->isOpen())
+        showCounter(m_tables[m_page]);
     const int code = app::LanguageCode();
     if (code != 1 && code != 2)
         return;

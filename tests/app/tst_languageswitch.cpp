@@ -119,6 +119,7 @@ private slots:
         QCOMPARE(heb->findChild<QLabel *>("RegT")->text(), QStringLiteral("Registro 1"));
         QCOMPARE(heb->windowTitle(), QStringLiteral("Perfiles HEB"));
         QCOMPARE(steel->windowTitle(), QStringLiteral("Aceros"));
+        QCOMPARE(steel->findChild<QLabel *>("RegT")->text(), QStringLiteral("Registro 1"));
         QVERIFY(!heb->findChild<QLabel *>("ImgLogo")->pixmap().isNull());
         // Prefixes and units are never translated.
         QVERIFY(heb->findChild<QLabel *>("LabelA")->text().startsWith("h= "));
