@@ -56,10 +56,9 @@ ChannelWarping channelWarping(double h, double b, double tw, double tf, double I
     return w;
 }
 
-TaperedProps ipnProperties(double h, double b, double tw, double tf, double r1, double r2)
+// What IPN and UPN take alike from their exact outline.
+static TaperedProps fromOutline(const ExactProps &e, const SectionShape &shape, double tw, double tf, double r1)
 {
-    const SectionShape shape = taperedFlangeI(h, b, tw, tf, r1, r2);
-    const ExactProps e = exactProperties(shape.outline);
     TaperedProps p;
     p.A = e.A;
     p.Iy = e.Iy;
@@ -67,14 +66,22 @@ TaperedProps ipnProperties(double h, double b, double tw, double tf, double r1, 
     p.Wply = e.Wply;
     p.Wplz = e.Wplz;
     p.AL = e.AL;
+    p.d_mm = shape.webDepth;
+    p.ss_mm = stiffBearing(tw, tf, r1);
+    return p;
+}
+
+TaperedProps ipnProperties(double h, double b, double tw, double tf, double r1, double r2)
+{
+    const SectionShape shape = taperedFlangeI(h, b, tw, tf, r1, r2);
+    const ExactProps e = exactProperties(shape.outline);
+    TaperedProps p = fromOutline(e, shape, tw, tf, r1);
     const double tipThickness = ipnTaper(b).thickness(tf, b / 2);
     p.It = torsion(shape.outline, std::min(tw, tipThickness));
     p.Iw = iWarping(h, b, tf) / 1e6;
     // Rolled I sections: A - 2 b tf + (tw + 2 r) tf, not less than hw tw (eta = 1).
     const double A = e.A * 100;
     p.Avz = std::max(A - 2 * b * tf + (tw + 2 * r1) * tf, (h - 2 * tf) * tw) / 100;
-    p.d_mm = shape.webDepth;
-    p.ss_mm = stiffBearing(tw, tf, r1);
     return p;
 }
 
@@ -82,13 +89,7 @@ TaperedProps upnProperties(double h, double b, double tw, double tf, double r1, 
 {
     const SectionShape shape = taperedFlangeChannel(h, b, tw, tf, r1, r2);
     const ExactProps e = exactProperties(shape.outline);
-    TaperedProps p;
-    p.A = e.A;
-    p.Iy = e.Iy;
-    p.Iz = e.Iz;
-    p.Wply = e.Wply;
-    p.Wplz = e.Wplz;
-    p.AL = e.AL;
+    TaperedProps p = fromOutline(e, shape, tw, tf, r1);
     const double tipThickness = upnTaper(h, b, tw).thickness(tf, b);
     p.It = torsion(shape.outline, std::min(tw, tipThickness));
     const ChannelWarping w = channelWarping(h, b, tw, tf, e.Iy * 1e4);
@@ -99,8 +100,6 @@ TaperedProps upnProperties(double h, double b, double tw, double tf, double r1, 
     p.ym = (e.xc * 10 - tw / 2 + w.e) / 10;
     // Channels: A - 2 b tf + (tw + r1) tf.
     p.Avz = (e.A * 100 - 2 * b * tf + (tw + r1) * tf) / 100;
-    p.d_mm = shape.webDepth;
-    p.ss_mm = stiffBearing(tw, tf, r1);
     return p;
 }
 
