@@ -371,7 +371,7 @@ private slots:
     {
         QTest::addColumn<QString>("grade");
         for (const char *g : {"S235JR", "S235J0", "S235J2", "S275JR", "S275J0", "S275J2", "S355JR", "S355J0",
-                              "S355J2", "S355K2", "A42b"})
+                              "S355J2", "S355K2", "S450J0", "A42b"})
             QTest::newRow(g) << QString::fromLatin1(g);
     }
     void steelGrades()
@@ -408,6 +408,9 @@ private slots:
         QTest::newRow("S275J0 16 to 40") << "S275J0" << "16 - 40" << "265" << "410-560";
         QTest::newRow("S355J2 40 to 63") << "S355J2" << "40 - 63" << "335" << "470-630";
         QTest::newRow("S355K2 100 to 150") << "S355K2" << "100 - 150" << "295" << "450-600";
+        QTest::newRow("S450J0 up to 16") << "S450J0" << "3 - 16" << "450" << "550-720";
+        QTest::newRow("S450J0 63 to 80") << "S450J0" << "63 - 80" << "390" << "550-720";
+        QTest::newRow("S450J0 100 to 150") << "S450J0" << "100 - 150" << "380" << "530-700";
     }
     void yieldStrengthByThickness()
     {
@@ -427,6 +430,39 @@ private slots:
             QCOMPARE(t->field(QStringLiteral("Fu")).asString(), fu);
         }
         QVERIFY(found);
+    }
+
+    void chemicalLimitsOfLongProducts_data()
+    {
+        QTest::addColumn<QString>("grade");
+        QTest::addColumn<QString>("band");
+        QTest::addColumn<QString>("c");
+        QTest::addColumn<QString>("p");
+        QTest::addColumn<QString>("ce");
+        // EN 10025-2:2004 Table 2 (ladle analysis) with its footnote for long
+        // products (P and S 0.005 above the flat-product maxima) and Table 6
+        // (CEV); carbon of S355J0/J2/K2 and S450J0 is 0.22 above 30 mm.
+        QTest::newRow("S235JR up to 16") << "S235JR" << "≤ 16" << "0.17" << "0.040" << "0.35";
+        QTest::newRow("S275J0 16 to 30") << "S275J0" << "16 - 30" << "0.18" << "0.035" << "0.40";
+        QTest::newRow("S355J0 30 to 40") << "S355J0" << "30 - 40" << "0.22" << "0.035" << "0.47";
+        QTest::newRow("S355J2 16 to 30") << "S355J2" << "16 - 30" << "0.20" << "0.030" << "0.45";
+        QTest::newRow("S355K2 30 to 40") << "S355K2" << "30 - 40" << "0.22" << "0.030" << "0.47";
+        QTest::newRow("S450J0 up to 16") << "S450J0" << "≤ 16" << "0.20" << "0.035" << "0.47";
+        QTest::newRow("S450J0 40 to 150") << "S450J0" << "40 - 150" << "0.22" << "0.035" << "0.49";
+    }
+    void chemicalLimitsOfLongProducts()
+    {
+        QFETCH(QString, grade);
+        QFETCH(QString, band);
+        QFETCH(QString, c);
+        QFETCH(QString, p);
+        QFETCH(QString, ce);
+        auto t = openTable(QStringLiteral("AceroQUI.db"));
+        QVERIFY(t->locate(QStringLiteral("Tipo y Grado;Espesor"), {grade, band}));
+        QCOMPARE(t->field(QStringLiteral("C")).asString(), c);
+        QCOMPARE(t->field(QStringLiteral("P")).asString(), p);
+        QCOMPARE(t->field(QStringLiteral("S")).asString(), p);
+        QCOMPARE(t->field(QStringLiteral("CE")).asString(), ce);
     }
 
     void a42HasNoEquivalent()
