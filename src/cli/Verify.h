@@ -8,7 +8,10 @@
 // channels and angles) on the exact outline of its stored dimensions, and
 // compares them with what the catalogue shows: the stored values of IPN and
 // UPN, the computed ones of the other families (the tables are opened
-// through the engine, so their computed-field hooks run).
+// through the engine, so their computed-field hooks run). It also compares
+// the detailing figures (largest bolt, gauges, stiff bearing length) with
+// the bolting rule, and the stored web depth D of IPN and UPN with the
+// outline's.
 namespace cli {
 
 // The largest relative differences allowed: A, Iy and Iz agree to 1 %,

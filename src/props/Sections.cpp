@@ -38,9 +38,6 @@ SectionShape parallelFlangeI(double h, double b, double tw, double tf, double r)
         {{-b / 2, yi}, 0},     {{-tw / 2, yi}, r},    {{-tw / 2, -yi}, r}, {{-b / 2, -yi}, 0},
     });
     s.webDepth = h - 2 * tf - 2 * r;
-    s.seatStart = tw / 2 + r;
-    s.seatEnd = b / 2;
-    s.tip = b / 2;
     return s;
 }
 
@@ -57,13 +54,8 @@ SectionShape taperedFlangeI(double h, double b, double tw, double tf, double r1,
         {{b / 2, h / 2}, 0},         {{-b / 2, h / 2}, 0},           {{-toe.x, toe.y}, r2},
         {{-root.x, root.y}, r1},     {{-root.x, -root.y}, r1},       {{-toe.x, -toe.y}, r2},
     });
-    const double cosFace = 1 / std::hypot(1.0, taper.slope);
     const double rootTangent = tangentLength({root.x, -root.y}, root, toe, r1);
-    const double toeTangent = tangentLength(root, toe, {b / 2, h / 2}, r2);
     s.webDepth = 2 * (root.y - rootTangent);
-    s.seatStart = root.x + rootTangent * cosFace;
-    s.seatEnd = toe.x - toeTangent * cosFace;
-    s.tip = b / 2;
     return s;
 }
 
@@ -83,13 +75,8 @@ SectionShape taperedFlangeChannel(double h, double b, double tw, double tf, doub
         {{b, h / 2}, 0},
         {{0, h / 2}, heelRadius},
     });
-    const double cosFace = 1 / std::hypot(1.0, taper.slope);
     const double rootTangent = tangentLength({root.x, -root.y}, root, toe, r1);
-    const double toeTangent = tangentLength(root, toe, {b, h / 2}, r2);
     s.webDepth = 2 * (root.y - rootTangent);
-    s.seatStart = root.x + rootTangent * cosFace;
-    s.seatEnd = toe.x - toeTangent * cosFace;
-    s.tip = b;
     return s;
 }
 
@@ -105,9 +92,6 @@ SectionShape equalLegAngle(double h, double t, double r1, double r2)
         {{0, h}, 0},
     });
     s.webDepth = 0;
-    s.seatStart = t + r1;
-    s.seatEnd = h - r2;
-    s.tip = h;
     return s;
 }
 

@@ -29,15 +29,10 @@ FlangeTaper ipnTaper(double b);
 // tf at the middle of the flange outstand, (b - tw)/2 from the web face, above.
 FlangeTaper upnTaper(double h, double b, double tw);
 
-// An outline and the places on it a detailer needs, in mm.
+// An outline and the depth of its straight web, in mm.
 struct SectionShape {
     Outline outline;
     double webDepth = 0; // d: the straight part of the web, between the tangent points of the root fillets
-    // Along the flange (leg) face that bolts bear on, measured from the web
-    // axis (I), the back of the web (channel) or the heel (angle):
-    double seatStart = 0; // where the root fillet meets the face
-    double seatEnd = 0;   // where the toe rounding starts (the tip when there is none)
-    double tip = 0;       // the flange tip
 };
 
 SectionShape parallelFlangeI(double h, double b, double tw, double tf, double r);

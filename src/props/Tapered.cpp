@@ -1,6 +1,7 @@
 #include "props/Tapered.h"
 
 #include "props/Constants.h"
+#include "props/Detailing.h"
 #include "props/Sections.h"
 #include "props/Torsion.h"
 
@@ -21,8 +22,6 @@ FlangeMoments linearFlange(double c0, double s, double L)
 {
     return {c0 * L - s * L * L / 2, c0 * L * L / 2 - s * L * L * L / 3, c0 * L * L * L / 3 - s * L * L * L * L / 4};
 }
-
-double stiffBearing(double tw, double tf, double r1) { return tw + 2 * tf + (4 - 2 * kSqrt2) * r1; }
 
 double torsion(const Outline &outline, double thinnest)
 {
@@ -57,7 +56,7 @@ ChannelWarping channelWarping(double h, double b, double tw, double tf, double I
 }
 
 // What IPN and UPN take alike from their exact outline.
-static TaperedProps fromOutline(const ExactProps &e, const SectionShape &shape, double tw, double tf, double r1)
+static TaperedProps fromOutline(const ExactProps &e, const SectionShape &shape)
 {
     TaperedProps p;
     p.A = e.A;
@@ -67,15 +66,28 @@ static TaperedProps fromOutline(const ExactProps &e, const SectionShape &shape, 
     p.Wplz = e.Wplz;
     p.AL = e.AL;
     p.d_mm = shape.webDepth;
-    p.ss_mm = stiffBearing(tw, tf, r1);
     return p;
+}
+
+double ipnStiffBearing(double b, double tw, double tf, double r1)
+{
+    // Two flange outstands, each as thick as the taper makes it where the
+    // root radius ends.
+    return stiffBearing(tw, ipnTaper(b).thickness(tf, tw / 2 + r1), r1, 2);
+}
+
+double upnStiffBearing(double h, double b, double tw, double tf, double r1)
+{
+    // A channel has one flange outstand beside its web.
+    return stiffBearing(tw, upnTaper(h, b, tw).thickness(tf, tw + r1), r1, 1);
 }
 
 TaperedProps ipnProperties(double h, double b, double tw, double tf, double r1, double r2)
 {
     const SectionShape shape = taperedFlangeI(h, b, tw, tf, r1, r2);
     const ExactProps e = exactProperties(shape.outline);
-    TaperedProps p = fromOutline(e, shape, tw, tf, r1);
+    TaperedProps p = fromOutline(e, shape);
+    p.ss_mm = ipnStiffBearing(b, tw, tf, r1);
     const double tipThickness = ipnTaper(b).thickness(tf, b / 2);
     p.It = torsion(shape.outline, std::min(tw, tipThickness));
     p.Iw = iWarping(h, b, tf) / 1e6;
@@ -89,7 +101,8 @@ TaperedProps upnProperties(double h, double b, double tw, double tf, double r1, 
 {
     const SectionShape shape = taperedFlangeChannel(h, b, tw, tf, r1, r2);
     const ExactProps e = exactProperties(shape.outline);
-    TaperedProps p = fromOutline(e, shape, tw, tf, r1);
+    TaperedProps p = fromOutline(e, shape);
+    p.ss_mm = upnStiffBearing(h, b, tw, tf, r1);
     const double tipThickness = upnTaper(h, b, tw).thickness(tf, b);
     p.It = torsion(shape.outline, std::min(tw, tipThickness));
     const ChannelWarping w = channelWarping(h, b, tw, tf, e.Iy * 1e4);

@@ -15,7 +15,7 @@ struct TaperedProps {
     double AL = 0;           // outline length per metre
     double Avz = 0;          // shear area, EN 1993-1-1 6.2.6(3)
     double d_mm = 0;         // straight part of the web
-    double ss_mm = 0;        // stiff bearing length tw + 2 tf + (4 - 2 sqrt 2) r1
+    double ss_mm = 0;        // stiff bearing length on the tapered flanges (props::stiffBearing)
     double ys = 0;           // channels: centroid from the back of the web
     double ym = 0;           // channels: shear centre from the centroid
 };
@@ -23,6 +23,10 @@ struct TaperedProps {
 // Steps of the torsion grid: the thinner of web and flange tip divided by
 // this many (and by twice as many for the extrapolation).
 inline constexpr double kTorsionCellsAcross = 16;
+
+// Stiff bearing length (mm) on the tapered flanges (props::stiffBearing).
+double ipnStiffBearing(double b, double tw, double tf, double r1);
+double upnStiffBearing(double h, double b, double tw, double tf, double r1);
 
 TaperedProps ipnProperties(double h, double b, double tw, double tf, double r1, double r2);
 TaperedProps upnProperties(double h, double b, double tw, double tf, double r1, double r2);

@@ -1,6 +1,7 @@
 // tolmo-cli verify: the section tables against their exact outlines.
 #include "cli/Cli.h"
 #include "data/Declarations.h"
+#include "props/Detailing.h"
 #include "props/Sections.h"
 #include "support/Fixture.h"
 
@@ -25,6 +26,22 @@ Run run(const QStringList &args)
     return {code, out, err};
 }
 
+// The rule's detailing texts on a row: gauges under the given names.
+void putDetailing(QVariantMap &m, const props::FlangeSeat &seat, const char *minField, const char *maxField)
+{
+    const props::DetailingTexts t = props::detailingTexts(seat);
+    m[minField] = QString::fromStdString(t.minGauge);
+    m[maxField] = QString::fromStdString(t.maxGauge);
+    m["Dmax"] = QString::fromStdString(t.bolt);
+}
+
+QVariantMap heRow(const QString &designation, double h, double b, double tw, double tf, double r)
+{
+    QVariantMap m = fixture::heRow(designation, h, b, tw, tf, r);
+    putDetailing(m, props::iSectionSeat(props::FlangeKind::Parallel, b, tw, r), "Pmin", "Pmax");
+    return m;
+}
+
 // A UPN or IPN row whose stored properties are those of the exact outline
 // of its dimensions, scaled by the given factors.
 QVariantMap taperedRow(const QString &designation, const props::SectionShape &shape, double h, double b,
@@ -34,7 +51,7 @@ QVariantMap taperedRow(const QString &designation, const props::SectionShape &sh
     QVariantMap m{{"Designation", designation}, {"H", h},       {"B", b},       {"Tw", tw},
                   {"Tf", tf},                   {"R1", r1},     {"R2", r2},     {"A", e.A},
                   {"Iy", e.Iy},                 {"Iz", e.Iz},   {"Wply", e.Wply}, {"Wplz", e.Wplz},
-                  {"AL", e.AL},                 {"ys", e.xc}};
+                  {"AL", e.AL},                 {"ys", e.xc},   {"D", shape.webDepth}};
     for (auto it = factors.cbegin(); it != factors.cend(); ++it)
         m[it.key()] = m.value(it.key()).toDouble() * it.value().toDouble();
     return m;
@@ -42,7 +59,9 @@ QVariantMap taperedRow(const QString &designation, const props::SectionShape &sh
 
 QVariantMap angleRow(const QString &designation, double h, double t, double r1, double r2)
 {
-    return {{"Designation", designation}, {"H", h}, {"T", t}, {"R1", r1}, {"R2", r2}};
+    QVariantMap m{{"Designation", designation}, {"H", h}, {"T", t}, {"R1", r1}, {"R2", r2}};
+    putDetailing(m, props::angleSeat(h, t, r1), "Emin", "Emax");
+    return m;
 }
 
 // Writes the seven section tables into dir: correct rows everywhere, and
@@ -50,24 +69,34 @@ QVariantMap angleRow(const QString &designation, double h, double t, double r1, 
 void writeTables(const QString &dir, const QList<QVariantMap> &ipn, const QList<QVariantMap> &upn)
 {
     for (const char *he : {"HEA.DB", "HEB.DB", "HEM.DB"})
-        fixture::writeTable(dir, he, decl::iLamParTable, {fixture::heRow("HEB 200", 200, 200, 9, 15, 18)});
-    fixture::writeTable(dir, "IPE.DB", decl::iLamParTable, {fixture::heRow("IPE 300", 300, 150, 7.1, 10.7, 15)});
+        fixture::writeTable(dir, he, decl::iLamParTable, {heRow("HEB 200", 200, 200, 9, 15, 18)});
+    fixture::writeTable(dir, "IPE.DB", decl::iLamParTable, {heRow("IPE 300", 300, 150, 7.1, 10.7, 15)});
     fixture::writeTable(dir, "IPN.db", decl::iLamIncTable, ipn);
     fixture::writeTable(dir, "UPN.db", decl::uLamTable, upn);
     fixture::writeTable(dir, "Ang.db", decl::AngularTable,
                         {angleRow("L 100x100x10", 100, 10, 12, 6), angleRow("L 50x50x5", 50, 5, 7, 3.5)});
 }
 
+// IPN 200 and UPN 200 with the rule's detailing and stiff bearing length:
+// IPN ss = 7.5 + 2 (12.875 + 0.58579 * 7.5) = 42.04, the flange 11.3 +
+// 0.14 (22.5 - 11.25) thick where the root radius ends; UPN ss = 8.5 +
+// 12.9 + 0.58579 * 11.5 = 28.14, the flange 11.5 + 0.08 (37.5 - 20) thick.
 QVariantMap ipn200(const QVariantMap &factors = {})
 {
-    return taperedRow("IPN 200", props::taperedFlangeI(200, 90, 7.5, 11.3, 7.5, 4.5), 200, 90, 7.5, 11.3, 7.5, 4.5,
-                      factors);
+    QVariantMap m = taperedRow("IPN 200", props::taperedFlangeI(200, 90, 7.5, 11.3, 7.5, 4.5), 200, 90, 7.5, 11.3,
+                               7.5, 4.5, factors);
+    putDetailing(m, props::iSectionSeat(props::FlangeKind::TaperedI, 90, 7.5, 7.5), "Pmin", "Pmax");
+    m["ss"] = 42.04;
+    return m;
 }
 
 QVariantMap upn200(const QVariantMap &factors = {})
 {
-    return taperedRow("UPN 200", props::taperedFlangeChannel(200, 75, 8.5, 11.5, 11.5, 6), 200, 75, 8.5, 11.5,
-                      11.5, 6, factors);
+    QVariantMap m = taperedRow("UPN 200", props::taperedFlangeChannel(200, 75, 8.5, 11.5, 11.5, 6), 200, 75, 8.5,
+                               11.5, 11.5, 6, factors);
+    putDetailing(m, props::channelSeat(75, 8.5, 11.5), "Emin", "Emax");
+    m["ss"] = 28.14;
+    return m;
 }
 
 } // namespace
@@ -119,6 +148,42 @@ private slots:
         const QString line = QStringLiteral("  %1 200: %2 shows").arg(table, field);
         QCOMPARE(r.out.contains(line), beyond);
         QCOMPARE(r.err.isEmpty(), !beyond);
+    }
+
+    void detailBeyondTolerance_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("line"); // the failure reported, or empty when within tolerance
+        // The rule's bolt exactly; its gauges to 6 mm; Ss to 0.15 mm; D to
+        // 2 mm of the outline's (IPN 200: 159.2 mm; UPN 200: 151 mm).
+        QTest::newRow("bolt one size up") << "UPN" << "Dmax" << QVariant("M20") << "UPN 200: Dmax shows M20, the rule M16";
+        QTest::newRow("bolt where none fits") << "IPN" << "Dmax" << QVariant("M10") << "IPN 200: Dmax shows M10, the rule -";
+        QTest::newRow("not a bolt") << "UPN" << "Dmax" << QVariant("M17") << "UPN 200: Dmax shows M17, the rule M16 (no figure";
+        QTest::newRow("gauge 4 mm off") << "UPN" << "Emin" << QVariant("43") << "";
+        QTest::newRow("gauge 7 mm off") << "UPN" << "Emax" << QVariant("53") << "UPN 200: Emax shows 53, the rule 46 (7 mm";
+        QTest::newRow("gauge not a number") << "UPN" << "Emin" << QVariant("3x") << "UPN 200: Emin shows 3x";
+        QTest::newRow("Ss within rounding") << "IPN" << "Ss" << QVariant(42.0) << "";
+        QTest::newRow("Ss ten times") << "UPN" << "Ss" << QVariant(281.4) << "UPN 200: Ss shows 281.4, the rule 28.1";
+        QTest::newRow("Ss empty") << "IPN" << "Ss" << QVariant() << "IPN 200: Ss shows 0";
+        QTest::newRow("D 1.5 mm off") << "IPN" << "D" << QVariant(160.7) << "";
+        QTest::newRow("D 3 mm off") << "UPN" << "D" << QVariant(154.0) << "UPN 200: D shows 154, the outline 151";
+    }
+    void detailBeyondTolerance()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, field);
+        QFETCH(QVariant, value);
+        QFETCH(QString, line);
+        QTemporaryDir dir;
+        QVariantMap ipn = ipn200(), upn = upn200();
+        // The stored field is "ss"; verify names it "Ss", as the grid titles it.
+        (table == u"IPN" ? ipn : upn)[field == u"Ss" ? QStringLiteral("ss") : field] = value;
+        writeTables(dir.path(), {ipn}, {upn});
+        const Run r = run({"verify", "--dir", dir.path()});
+        QVERIFY2(r.out.contains(line), qPrintable(r.out));
+        QCOMPARE(r.code, line.isEmpty() ? 0 : 1);
     }
 
     void emptyStoredValueIsBeyond()

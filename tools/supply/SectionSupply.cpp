@@ -12,7 +12,13 @@
 #include <QFileInfo>
 #include <QVariantMap>
 
+#include <QHash>
+#include <QSet>
+#include <QRegularExpression>
+
 #include <algorithm>
+#include <cmath>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -106,6 +112,104 @@ QList<tablefile::Column> ipnColumns()
     return columns;
 }
 
+// The detailing figures of the published European section tables
+// (sections/detailing.csv): every size they list shows exactly these; the
+// rule fills in the sizes they do not list.
+struct PublishedRow {
+    props::DetailingTexts texts;
+    std::optional<double> ss_mm;
+    int line = 0;
+};
+
+class PublishedDetailing {
+public:
+    explicit PublishedDetailing(const QString &path)
+        : m_csv(readCsv(path))
+    {
+        static const QRegularExpression bolt(QStringLiteral("^M[0-9]+$"));
+        for (int r = 0; r < m_csv.rows.size(); ++r) {
+            const QString name = cell(r, "designation");
+            const QString dmax = cell(r, "dmax"), lo = cell(r, "gauge_min"), hi = cell(r, "gauge_max");
+            PublishedRow row;
+            row.line = m_csv.lines[r];
+            if (dmax == u"-") {
+                if (!lo.isEmpty() || !hi.isEmpty())
+                    fail(r, QStringLiteral("%1 gives gauges but no bolt").arg(name));
+                row.texts = {"-", "-", "-"};
+            } else {
+                if (!bolt.match(dmax).hasMatch())
+                    fail(r, QStringLiteral("\"%1\" is not a bolt").arg(dmax));
+                const int min = wholeMillimetres(r, lo), max = wholeMillimetres(r, hi);
+                if (min > max)
+                    fail(r, QStringLiteral("%1: the smallest gauge exceeds the largest").arg(name));
+                row.texts = {std::to_string(min), std::to_string(max), dmax.toStdString()};
+            }
+            const QString ss = cell(r, "ss");
+            if (!ss.isEmpty()) {
+                bool ok = false;
+                const double v = ss.toDouble(&ok);
+                if (!ok || !(v > 0))
+                    fail(r, QStringLiteral("\"%1\" is not a positive number").arg(ss));
+                row.ss_mm = v;
+            }
+            if (m_rows.contains(name))
+                fail(r, QStringLiteral("%1 is listed twice").arg(name));
+            m_rows.insert(name, row);
+        }
+    }
+
+    // The published row of a size, or nothing when the tables do not list it.
+    const PublishedRow *find(const QString &designation)
+    {
+        const auto it = m_rows.constFind(designation);
+        if (it == m_rows.constEnd())
+            return nullptr;
+        m_used.insert(designation);
+        return &*it;
+    }
+
+    // A listed size that no section table has is a misspelt designation.
+    void checkAllUsed() const
+    {
+        for (auto it = m_rows.constBegin(); it != m_rows.constEnd(); ++it) {
+            if (!m_used.contains(it.key()))
+                sourceError(m_csv.path, it->line, QStringLiteral("%1 is in no section table").arg(it.key()));
+        }
+    }
+
+private:
+    QString cell(int r, const char *column) const { return m_csv.rows[r][m_csv.column(QString::fromLatin1(column))]; }
+    [[noreturn]] void fail(int r, const QString &what) const { sourceError(m_csv.path, m_csv.lines[r], what); }
+    int wholeMillimetres(int r, const QString &text) const
+    {
+        bool ok = false;
+        const double v = text.toDouble(&ok);
+        if (!ok || v <= 0 || v != std::floor(v))
+            fail(r, QStringLiteral("\"%1\" is not a gauge in whole millimetres").arg(text));
+        return int(v);
+    }
+
+    CsvTable m_csv;
+    QHash<QString, PublishedRow> m_rows;
+    QSet<QString> m_used;
+};
+
+// The published texts of a size where the tables list it, else the rule's.
+props::DetailingTexts detailingOf(PublishedDetailing &published, const QString &designation,
+                                  const props::FlangeSeat &seat)
+{
+    if (const PublishedRow *row = published.find(designation))
+        return row->texts;
+    return props::detailingTexts(seat);
+}
+
+// The published stiff bearing length where the tables give it, else the rule's.
+double stiffBearingOf(PublishedDetailing &published, const QString &designation, double rule)
+{
+    const PublishedRow *row = published.find(designation);
+    return row && row->ss_mm ? *row->ss_mm : rule;
+}
+
 QVariantMap common(const Dimensions &d, int row)
 {
     QVariantMap m;
@@ -115,7 +219,7 @@ QVariantMap common(const Dimensions &d, int row)
     return m;
 }
 
-TableContent parallelFlangeTable(const Dimensions &d)
+TableContent parallelFlangeTable(const Dimensions &d, PublishedDetailing &published)
 {
     TableContent t;
     t.columns = tablefile::storedColumns(decl::iLamParTable);
@@ -127,7 +231,8 @@ TableContent parallelFlangeTable(const Dimensions &d)
         m[QStringLiteral("tw")] = tw;
         m[QStringLiteral("tf")] = tf;
         m[QStringLiteral("R")] = rr;
-        const props::DetailingTexts det = props::detailingTexts(props::parallelFlangeI(h, b, tw, tf, rr), true);
+        const props::DetailingTexts det =
+            detailingOf(published, d.text(r, "designation"), props::iSectionSeat(props::FlangeKind::Parallel, b, tw, rr));
         m[QStringLiteral("Pmin")] = text(det.minGauge);
         m[QStringLiteral("Pmax")] = text(det.maxGauge);
         m[QStringLiteral("Dmax")] = text(det.bolt);
@@ -139,7 +244,7 @@ TableContent parallelFlangeTable(const Dimensions &d)
 // The dimensions and the stored properties that IPN and UPN share; field
 // names match ignoring case.
 void putTapered(QVariantMap &m, const props::TaperedProps &p, double h, double b, double tw, double tf, double r1,
-                double r2)
+                double r2, double d_mm, double ss_mm)
 {
     m[QStringLiteral("H")] = h;
     m[QStringLiteral("B")] = b;
@@ -147,7 +252,9 @@ void putTapered(QVariantMap &m, const props::TaperedProps &p, double h, double b
     m[QStringLiteral("Tf")] = tf;
     m[QStringLiteral("R1")] = r1;
     m[QStringLiteral("R2")] = r2;
-    m[QStringLiteral("D")] = stored(p.d_mm);
+    // The published depth of the straight web; the outline's own lies within
+    // a millimetre or two of it (tolmo-cli verify compares them).
+    m[QStringLiteral("D")] = d_mm;
     m[QStringLiteral("A")] = stored(p.A);
     m[QStringLiteral("Iy")] = stored(p.Iy);
     m[QStringLiteral("Iz")] = stored(p.Iz);
@@ -157,10 +264,10 @@ void putTapered(QVariantMap &m, const props::TaperedProps &p, double h, double b
     m[QStringLiteral("Iw")] = stored(p.Iw);
     m[QStringLiteral("AL")] = stored(p.AL);
     m[QStringLiteral("Avz")] = stored(p.Avz);
-    m[QStringLiteral("Ss")] = stored(p.ss_mm);
+    m[QStringLiteral("Ss")] = stored(ss_mm);
 }
 
-TableContent ipnTable(const Dimensions &d)
+TableContent ipnTable(const Dimensions &d, PublishedDetailing &published)
 {
     TableContent t;
     t.columns = ipnColumns();
@@ -171,8 +278,10 @@ TableContent ipnTable(const Dimensions &d)
         // Every size of the table belongs to the standard series of DIN 1025-1.
         m[QStringLiteral("Standard")] = true;
         m[QStringLiteral("Specification")] = QStringLiteral("DIN 1025-1");
-        putTapered(m, p, h, b, tw, tf, r1, r2);
-        const props::DetailingTexts det = props::detailingTexts(props::taperedFlangeI(h, b, tw, tf, r1, r2), true);
+        const QString name = d.text(r, "designation");
+        putTapered(m, p, h, b, tw, tf, r1, r2, d(r, "d"), stiffBearingOf(published, name, p.ss_mm));
+        const props::DetailingTexts det =
+            detailingOf(published, name, props::iSectionSeat(props::FlangeKind::TaperedI, b, tw, r1));
         m[QStringLiteral("Pmin")] = text(det.minGauge);
         m[QStringLiteral("Pmax")] = text(det.maxGauge);
         m[QStringLiteral("Dmax")] = text(det.bolt);
@@ -181,7 +290,7 @@ TableContent ipnTable(const Dimensions &d)
     return t;
 }
 
-TableContent upnTable(const Dimensions &d)
+TableContent upnTable(const Dimensions &d, PublishedDetailing &published)
 {
     TableContent t;
     t.columns = tablefile::storedColumns(decl::uLamTable);
@@ -189,11 +298,11 @@ TableContent upnTable(const Dimensions &d)
         QVariantMap m = common(d, r);
         const double h = d(r, "h"), b = d(r, "b"), tw = d(r, "tw"), tf = d(r, "tf"), r1 = d(r, "r1"), r2 = d(r, "r2");
         const props::TaperedProps p = props::upnProperties(h, b, tw, tf, r1, r2);
-        putTapered(m, p, h, b, tw, tf, r1, r2);
+        const QString name = d.text(r, "designation");
+        putTapered(m, p, h, b, tw, tf, r1, r2, d(r, "d"), stiffBearingOf(published, name, p.ss_mm));
         m[QStringLiteral("ym")] = stored(p.ym);
         m[QStringLiteral("ys")] = stored(p.ys);
-        const props::DetailingTexts det =
-            props::detailingTexts(props::taperedFlangeChannel(h, b, tw, tf, r1, r2), false);
+        const props::DetailingTexts det = detailingOf(published, name, props::channelSeat(b, tw, r1));
         m[QStringLiteral("Emin")] = text(det.minGauge);
         m[QStringLiteral("Emax")] = text(det.maxGauge);
         m[QStringLiteral("Dmax")] = text(det.bolt);
@@ -202,7 +311,7 @@ TableContent upnTable(const Dimensions &d)
     return t;
 }
 
-TableContent angleTable(const Dimensions &d)
+TableContent angleTable(const Dimensions &d, PublishedDetailing &published)
 {
     TableContent t;
     t.columns = tablefile::storedColumns(decl::AngularTable);
@@ -213,7 +322,7 @@ TableContent angleTable(const Dimensions &d)
         m[QStringLiteral("T")] = th;
         m[QStringLiteral("R1")] = r1;
         m[QStringLiteral("R2")] = r2;
-        const props::DetailingTexts det = props::detailingTexts(props::equalLegAngle(h, th, r1, r2), false);
+        const props::DetailingTexts det = detailingOf(published, d.text(r, "designation"), props::angleSeat(h, th, r1));
         m[QStringLiteral("Emin")] = text(det.minGauge);
         m[QStringLiteral("Emax")] = text(det.maxGauge);
         m[QStringLiteral("Dmax")] = text(det.bolt);
@@ -247,22 +356,23 @@ void checkTextSizes(const TableContent &table, const QList<int> &sizes)
 QList<TableContent> sectionTables(const QString &supplyDir)
 {
     QList<TableContent> tables;
+    PublishedDetailing published(QDir(supplyDir).filePath(QStringLiteral("sections/detailing.csv")));
     for (const FamilyInfo &family : allFamilies()) {
         const QString source = QDir(supplyDir).filePath(QStringLiteral("sections/%1.csv").arg(QLatin1String(family.key)));
         const Dimensions d{readCsv(source)};
         TableContent t;
         switch (family.family) {
         case SectionFamily::IPN:
-            t = ipnTable(d);
+            t = ipnTable(d, published);
             break;
         case SectionFamily::UPN:
-            t = upnTable(d);
+            t = upnTable(d, published);
             break;
         case SectionFamily::ANG:
-            t = angleTable(d);
+            t = angleTable(d, published);
             break;
         default:
-            t = parallelFlangeTable(d);
+            t = parallelFlangeTable(d, published);
             break;
         }
         t.file = QString::fromLatin1(family.tableFile);
@@ -275,5 +385,6 @@ QList<TableContent> sectionTables(const QString &supplyDir)
         checkTextSizes(t, sizes);
         tables << t;
     }
+    published.checkAllUsed();
     return tables;
 }
