@@ -1,5 +1,6 @@
 #include "browse/SearchDialog.h"
 
+#include "browse/ErrorReport.h"
 #include "browse/Texts.h"
 #include "i18n/IvDictionary.h"
 #include "i18n/IvTranslator.h"
@@ -119,7 +120,7 @@ void SearchDialog::buildButtons(const SearchDialogDesign &design)
     m_okBt->setDefault(true);
     connect(m_okBt, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancelBt, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_ayudaBt, &QPushButton::clicked, this, &SearchDialog::AyudaBtClick);
+    connect(m_ayudaBt, &QPushButton::clicked, this, guard(this, &SearchDialog::AyudaBtClick));
 }
 
 void SearchDialog::setKeyboardOrder()

@@ -3,7 +3,6 @@
 // build makes. The texts that are never translated are set apart by one rule
 // (neverTranslated below), not by a list.
 #include "app/ErrorReport.h"
-#include "app/Startup.h"
 #include "app/TPrincipalFm.h"
 #include "app/TSobreFm.h"
 #include "browse/FamilyWindow.h"
@@ -405,7 +404,6 @@ private slots:
         writeAppDir(m_appDir.path(), 1);
         writeAppDir(m_spanishDir.path(), 2);
         errorreport::setPresenter(recordReport);
-        startup::installWindows();
     }
 
     void everyTextHasASpanishEntry()
