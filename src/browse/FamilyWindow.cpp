@@ -59,7 +59,7 @@ bool isWidthField(const char *field) { return QString::fromLatin1(field).compare
 } // namespace
 
 FamilyWindow::FamilyWindow(const FamilyWindowDesc &desc, QWidget *parent)
-    : QWidget(parent), m_desc(&desc), m_property(size_t(desc.propertyCriteria)), m_detail(size_t(desc.detailCriteria))
+    : QWidget(parent), m_desc(&desc), m_property(desc.propertyCriteria.size()), m_detail(desc.detailCriteria.size())
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromLatin1(desc.caption));
@@ -459,10 +459,9 @@ bool FamilyWindow::filterRecord(const Record &row) const
         return true;
     const bool property = m_tab == 0;
     const std::vector<SearchCriterion> &criteria = property ? m_property : m_detail;
-    double values[16];
-    (property ? m_desc->propertyValues : m_desc->detailValues)(row, values);
+    const Criteria quantities = property ? m_desc->propertyCriteria : m_desc->detailCriteria;
     for (size_t i = 0; i < criteria.size(); ++i) {
-        if (!CriterionMet(criteria[i], values[i]))
+        if (criteria[i].Enabled && !CriterionMet(criteria[i], quantities[i].value(row)))
             return false;
     }
     return true;
@@ -487,7 +486,8 @@ void FamilyWindow::BusquedaBtClick()
         return;
     const bool property = m_tab == 0;
     std::vector<SearchCriterion> &criteria = property ? m_property : m_detail;
-    std::unique_ptr<SearchDialog> dialog((property ? m_desc->propertyDialog : m_desc->detailDialog)(this));
+    std::unique_ptr<SearchDialog> dialog(property ? m_desc->propertyDialog(m_desc->propertyCriteria, this)
+                                                  : m_desc->detailDialog(m_desc->detailCriteria, this));
     for (int i = 1; i <= int(criteria.size()); ++i)
         dialog->AjustaDados(criteria[size_t(i - 1)], i);
     if (dialog->exec() == QDialog::Accepted) {

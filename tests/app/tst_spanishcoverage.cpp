@@ -331,11 +331,11 @@ private:
 
             recorder.stage = key + QStringLiteral(" search dialogs");
             if (key == u"ANG") {
-                TFiltroPAngFm property(window);
-                TFiltroDAngFm detail(window);
+                TFiltroPAngFm property(family::ANG.propertyCriteria, window);
+                TFiltroDAngFm detail(family::ANG.detailCriteria, window);
             } else {
-                TFiltroPropFm property(window);
-                TFiltroDetailFm detail(window);
+                TFiltroPropFm property(family::HE.propertyCriteria, window);
+                TFiltroDetailFm detail(family::HE.detailCriteria, window);
             }
 
             app::setSheetFamilyKey(key);
