@@ -7,11 +7,13 @@
 #include "app/TSobreFm.h"
 #include "browse/Art.h"
 #include "browse/SectionWindows.h"
+#include "browse/TAceroFm.h"
 #include "browse/Texts.h"
 #include "data/AppGlobals.h"
 #include "i18n/IvBinaryDictionary.h"
 #include "i18n/IvTranslator.h"
 #include "i18n/TranslateString.h"
+#include "sheets/Sheets.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -37,8 +39,6 @@ const char *const TPrincipalFm::kEmailVantiro = "vantiro@raroda.example";
 
 namespace {
 
-TPrincipalFm::ChildFactory g_steelFactory = nullptr;
-
 bool askYesNo(QWidget *parent, const QString &question)
 {
     return QMessageBox::question(parent, app::ApplicationTitle(), question, QMessageBox::Yes | QMessageBox::No,
@@ -62,8 +62,6 @@ const ToolButtonDesc kToolButtons[] = {
 };
 
 } // namespace
-
-void TPrincipalFm::setSteelWindowFactory(ChildFactory factory) { g_steelFactory = factory; }
 
 TPrincipalFm::TPrincipalFm(QWidget *parent, const QString &appDir)
     : QMainWindow(parent), m_appDir(appDir), m_confirm(askYesNo)
@@ -114,11 +112,7 @@ TPrincipalFm::TPrincipalFm(QWidget *parent, const QString &appDir)
     });
 
     // An error of the creation steps is reported and the window still comes up.
-    try {
-        FormCreate();
-    } catch (const std::exception &e) {
-        errorreport::show(e);
-    }
+    guarded([this] { FormCreate(); });
 }
 
 TPrincipalFm::~TPrincipalFm()
@@ -170,16 +164,16 @@ void TPrincipalFm::buildToolBar()
         b->setGeometry(d.left, 4, 50, 40);
     }
     const auto button = [this](const char *name) { return m_toolBar->findChild<QToolButton *>(QString::fromLatin1(name)); };
-    connect(button("HEBBt"), &QToolButton::clicked, this, &TPrincipalFm::HEBBtClick);
-    connect(button("HEABt"), &QToolButton::clicked, this, &TPrincipalFm::HEABtClick);
-    connect(button("HEMBt"), &QToolButton::clicked, this, &TPrincipalFm::HEMBtClick);
-    connect(button("IPEBt"), &QToolButton::clicked, this, &TPrincipalFm::IPEBtClick);
-    connect(button("IPNBt"), &QToolButton::clicked, this, &TPrincipalFm::IPNBtClick);
-    connect(button("UPNBt"), &QToolButton::clicked, this, &TPrincipalFm::UPNBtClick);
-    connect(button("AngBt"), &QToolButton::clicked, this, &TPrincipalFm::AngBtClick);
-    connect(button("AceroBt"), &QToolButton::clicked, this, &TPrincipalFm::AceroBtClick);
-    connect(button("SpanishBt"), &QToolButton::clicked, this, &TPrincipalFm::EspanolMnClick);
-    connect(button("EnglishBt"), &QToolButton::clicked, this, &TPrincipalFm::InglesMnClick);
+    connect(button("HEBBt"), &QToolButton::clicked, this, guard(this, &TPrincipalFm::HEBBtClick));
+    connect(button("HEABt"), &QToolButton::clicked, this, guard(this, &TPrincipalFm::HEABtClick));
+    connect(button("HEMBt"), &QToolButton::clicked, this, guard(this, &TPrincipalFm::HEMBtClick));
+    connect(button("IPEBt"), &QToolButton::clicked, this, guard(this, &TPrincipalFm::IPEBtClick));
+    connect(button("IPNBt"), &QToolButton::clicked, this, guard(this, &TPrincipalFm::IPNBtClick));
+    connect(button("UPNBt"), &QToolButton::clicked, this, guard(this, &TPrincipalFm::UPNBtClick));
+    connect(button("AngBt"), &QToolButton::clicked, this, guard(this, &TPrincipalFm::AngBtClick));
+    connect(button("AceroBt"), &QToolButton::clicked, this, guard(this, &TPrincipalFm::AceroBtClick));
+    connect(button("SpanishBt"), &QToolButton::clicked, this, guard(this, &TPrincipalFm::EspanolMnClick));
+    connect(button("EnglishBt"), &QToolButton::clicked, this, guard(this, &TPrincipalFm::InglesMnClick));
     m_toolBar->installEventFilter(this);
 }
 
@@ -212,7 +206,7 @@ void TPrincipalFm::buildMenus()
         if (!key.isEmpty())
             a->setShortcut(key);
         if constexpr (!std::is_same_v<decltype(handler), std::nullptr_t>)
-            connect(a, &QAction::triggered, this, handler);
+            connect(a, &QAction::triggered, this, guard(this, handler));
         return a;
     };
     const auto separator = [](QMenu *m, const char *name) { m->addSeparator()->setObjectName(QString::fromLatin1(name)); };
@@ -459,6 +453,8 @@ template <typename W> void TPrincipalFm::openFamily(QPointer<FamilyWindow> &refe
     }
     auto *window = new W;
     reference = window;
+    connect(window, &FamilyWindow::sheetRequested, this,
+            [window](int tab) { guarded([&] { sheets::open(window, tab); }); });
     addChild(window);
     window->FormCreate();
 }
@@ -480,12 +476,10 @@ void TPrincipalFm::AceroBtClick()
         }
         return;
     }
-    if (!g_steelFactory)
-        return;
-    QWidget *window = g_steelFactory();
+    auto *window = new TAceroFm;
     m_acero = window;
     addChild(window);
-    QMetaObject::invokeMethod(window, "FormCreate", Qt::DirectConnection);
+    window->FormCreate();
 }
 
 // --------------------------------------------------------- Window commands
@@ -568,9 +562,11 @@ void TPrincipalFm::SairMnClick() { close(); }
 
 void TPrincipalFm::closeEvent(QCloseEvent *event)
 {
-    if (!m_confirm(this, texts::TranslateString(QStringLiteral("Do you want to exit?")))) {
-        event->ignore();
-        return;
-    }
-    event->accept();
+    // The window stays open unless the user confirms; a failure asking is
+    // reported and counts as no.
+    event->ignore();
+    guarded([&] {
+        if (m_confirm(this, texts::TranslateString(QStringLiteral("Do you want to exit?"))))
+            event->accept();
+    });
 }

@@ -84,10 +84,6 @@ public:
     static const char *const kEmailGeneral;
     static const char *const kEmailVantiro;
 
-    // Creates the steel grades window; installed by whoever provides it.
-    using ChildFactory = QWidget *(*)();
-    static void setSteelWindowFactory(ChildFactory factory);
-
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

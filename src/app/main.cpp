@@ -1,5 +1,4 @@
 #include "app/ErrorReport.h"
-#include "app/Startup.h"
 #include "app/TPrincipalFm.h"
 #include "app/TSobreFm.h"
 #include "data/AppGlobals.h"
@@ -14,7 +13,6 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("tolmo"));
     // The layouts are measured in Arial 8 (Liberation Sans on Debian).
     QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
-    startup::installWindows();
     // 2-4. The main window, shown, its toolbar painted before the table check.
     TPrincipalFm principal;
     principal.show();

@@ -1,6 +1,7 @@
 #include "browse/FamilyWindow.h"
 
 #include "browse/Art.h"
+#include "browse/ErrorReport.h"
 #include "browse/SearchDialog.h"
 #include "browse/Shell.h"
 #include "browse/TDBNavigator.h"
@@ -36,8 +37,6 @@
 
 namespace {
 
-FamilyWindow::SheetOpener g_sheetOpener = nullptr;
-
 // The drawing's size; the art places the two live values on it.
 constexpr QSize kDrawing(190, 210);
 
@@ -59,22 +58,18 @@ bool isWidthField(const char *field) { return QString::fromLatin1(field).compare
 
 } // namespace
 
-void FamilyWindow::setSheetOpener(SheetOpener opener) { g_sheetOpener = opener; }
-
 FamilyWindow::FamilyWindow(const FamilyWindowDesc &desc, QWidget *parent)
-    : QWidget(parent), m_desc(&desc), m_property(size_t(desc.propertyCriteria)), m_detail(size_t(desc.detailCriteria))
+    : QWidget(parent), m_desc(&desc), m_property(desc.propertyCriteria.size()), m_detail(desc.detailCriteria.size())
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromLatin1(desc.caption));
     setMinimumSize(desc.minimumSize);
 
     m_table = new Table(*desc.table, this);
-    m_table->setReadOnly(true);
     m_table->setFiltered(true);
     m_table->setFilter([this](const Record &row) { return filterRecord(row); });
     m_tolTable = new Table(decl::TolTable, this);
     m_tolTable->setObjectName(QString::fromLatin1(desc.toleranceComponent));
-    m_tolTable->setReadOnly(true);
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -88,13 +83,13 @@ FamilyWindow::FamilyWindow(const FamilyWindowDesc &desc, QWidget *parent)
     body->addWidget(buildTabs(), 1);
     outer->addLayout(body, 1);
 
-    connect(m_table, &Table::dataChange, this, &FamilyWindow::DataSource1DataChange);
-    connect(m_tolTable, &Table::dataChange, this, &FamilyWindow::showFigure);
-    connect(m_pages, &QTabWidget::currentChanged, this, &FamilyWindow::PageControl1Change);
+    connect(m_table, &Table::dataChange, this, guard(this, &FamilyWindow::DataSource1DataChange));
+    connect(m_tolTable, &Table::dataChange, this, guard(this, &FamilyWindow::showFigure));
+    connect(m_pages, &QTabWidget::currentChanged, this, guard(this, &FamilyWindow::PageControl1Change));
     DataSource1DataChange();
 
     m_translator = texts::makeTranslator(this, desc.translatorTargets);
-    connect(m_translator, &TIvTranslator::OnLanguageChange, this, [this] { IvTranslator1LanguageChange(); });
+    connect(m_translator, &TIvTranslator::OnLanguageChange, this, guard(this, &FamilyWindow::IvTranslator1LanguageChange));
     m_translator->loaded();
 }
 
@@ -233,10 +228,10 @@ QWidget *FamilyWindow::buildLeftColumn()
     v->addStretch(1);
 
     connect(m_printBt, &QPushButton::clicked, this, &FamilyWindow::printRequested);
-    connect(m_datosBt, &QPushButton::clicked, this, &FamilyWindow::DatosBtClick);
-    connect(m_busquedaBt, &QPushButton::clicked, this, &FamilyWindow::BusquedaBtClick);
-    connect(okBtn, &QPushButton::clicked, this, &FamilyWindow::OKBtnClick);
-    connect(helpBtn, &QPushButton::clicked, this, &FamilyWindow::HelpBtnClick);
+    connect(m_datosBt, &QPushButton::clicked, this, guard(this, &FamilyWindow::DatosBtClick));
+    connect(m_busquedaBt, &QPushButton::clicked, this, guard(this, &FamilyWindow::BusquedaBtClick));
+    connect(okBtn, &QPushButton::clicked, this, guard(this, &FamilyWindow::OKBtnClick));
+    connect(helpBtn, &QPushButton::clicked, this, guard(this, &FamilyWindow::HelpBtnClick));
     return column;
 }
 
@@ -257,7 +252,7 @@ QWidget *FamilyWindow::buildTabs()
         grid->setTableModel(model, 2);
         l->addWidget(grid);
         m_pages->addTab(page, QString::fromLatin1(caption));
-        connect(grid, &TRxDBGrid::rowDoubleClicked, this, &FamilyWindow::DatosBtClick);
+        connect(grid, &TRxDBGrid::rowDoubleClicked, this, guard(this, &FamilyWindow::DatosBtClick));
         return grid;
     };
     m_grid1 = gridPage("TabSheet1", "Properties", "RxDBGrid1", m_model1);
@@ -309,7 +304,7 @@ QWidget *FamilyWindow::buildTabs()
     l->addLayout(row, 1);
     m_pages->addTab(page, QStringLiteral("Tolerances"));
 
-    connect(m_tolList, &QListWidget::currentRowChanged, this, [this] { ToleranciasLBClick(); });
+    connect(m_tolList, &QListWidget::currentRowChanged, this, guard(this, &FamilyWindow::ToleranciasLBClick));
     return m_pages;
 }
 
@@ -378,8 +373,7 @@ void FamilyWindow::HelpBtnClick()
 void FamilyWindow::DataSource1DataChange()
 {
     const int recNo = m_table->recNo();
-    m_regT->setText(recNo == -1 ? texts::TranslateString(QStringLiteral("Inserting..."))
-                                : texts::TranslateString(QStringLiteral("Record ")) + QString::number(recNo));
+    m_regT->setText(texts::TranslateString(QStringLiteral("Record ")) + QString::number(recNo));
     const QChar point = display::systemDecimalPoint();
     for (int i = 0; i < m_dimLabels.size(); ++i) {
         const DimensionLabel &dim = m_desc->dimensions[i];
@@ -403,13 +397,9 @@ void FamilyWindow::PageControl1Change(int tab)
     m_datosBt->setEnabled(browsing);
     m_busquedaBt->setEnabled(browsing);
     m_navigator->setEnabled(browsing);
-    reopenTable();
-}
-
-void FamilyWindow::reopenTable()
-{
-    m_table->close();
-    m_table->open();
+    // The other tab's criteria apply now: the rows read at open are filtered
+    // again, so a file changed underneath since then cannot matter.
+    m_table->refilter();
 }
 
 void FamilyWindow::FillTolerancias()
@@ -460,8 +450,7 @@ void FamilyWindow::DatosBtClick()
     if (m_tab == 2)
         return;
     app::setSheetFamilyKey(familyKey());
-    if (g_sheetOpener)
-        g_sheetOpener(this, m_tab);
+    emit sheetRequested(m_tab);
 }
 
 bool FamilyWindow::filterRecord(const Record &row) const
@@ -470,10 +459,9 @@ bool FamilyWindow::filterRecord(const Record &row) const
         return true;
     const bool property = m_tab == 0;
     const std::vector<SearchCriterion> &criteria = property ? m_property : m_detail;
-    double values[16];
-    (property ? m_desc->propertyValues : m_desc->detailValues)(row, values);
+    const Criteria quantities = property ? m_desc->propertyCriteria : m_desc->detailCriteria;
     for (size_t i = 0; i < criteria.size(); ++i) {
-        if (!CriterionMet(criteria[i], values[i]))
+        if (criteria[i].Enabled && !CriterionMet(criteria[i], quantities[i].value(row)))
             return false;
     }
     return true;
@@ -489,17 +477,17 @@ bool FamilyWindow::Filtrado(int kind) const
 
 void FamilyWindow::BusquedaBtClick()
 {
-    // Whatever the dialog does, the table is read again so that every row
-    // passes the filter of the new state.
-    struct Reopen {
-        FamilyWindow *w;
-        ~Reopen() { w->reopenTable(); }
-    } reopen{this};
+    // Whatever the dialog does, the rows are filtered again by the new state.
+    struct Refilter {
+        Table *table;
+        ~Refilter() { table->refilter(); }
+    } refilter{m_table};
     if (!m_busquedaBt->isChecked() || m_tab == 2)
         return;
     const bool property = m_tab == 0;
     std::vector<SearchCriterion> &criteria = property ? m_property : m_detail;
-    std::unique_ptr<SearchDialog> dialog((property ? m_desc->propertyDialog : m_desc->detailDialog)(this));
+    std::unique_ptr<SearchDialog> dialog(property ? m_desc->propertyDialog(m_desc->propertyCriteria, this)
+                                                  : m_desc->detailDialog(m_desc->detailCriteria, this));
     for (int i = 1; i <= int(criteria.size()); ++i)
         dialog->AjustaDados(criteria[size_t(i - 1)], i);
     if (dialog->exec() == QDialog::Accepted) {

@@ -61,14 +61,12 @@ public:
     void IvTranslator1LanguageChange();
     void FillTolerancias();
 
-    // Opens the sheet of the current row (tab 0 property, tab 1 detailing);
-    // installed by the sheets' library so this one need not know it.
-    using SheetOpener = void (*)(FamilyWindow *window, int tab);
-    static void setSheetOpener(SheetOpener opener);
-
 signals:
     // Print button: the print commands act on the window's current tab.
     void printRequested();
+    // Data button or a double-click: the sheet of the current row, tab 0 the
+    // property sheet, tab 1 the detailing sheet.
+    void sheetRequested(int tab);
 
 protected:
     FamilyWindow(const FamilyWindowDesc &desc, QWidget *parent);
@@ -78,7 +76,6 @@ private:
     void buildHeading(QWidget *host);
     QWidget *buildLeftColumn();
     QWidget *buildTabs();
-    void reopenTable();
     void showFigure();
 
     const FamilyWindowDesc *m_desc;

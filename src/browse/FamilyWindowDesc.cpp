@@ -10,58 +10,88 @@
 
 namespace {
 
-// Property criteria of I sections and channels: h, b, tf, tw, A, M, Iy, Wy,
-// Wply, Iz, Wz, Wplz. Detailing: h, b, tf, tw, M, Ss (mm).
-void iLamParProperty(const Record &row, double *v)
-{
-    const ILamParProps p = PropILamPar(iLamParInput(row));
-    const double q[] = {p.h * 10, p.b * 10, p.tf * 10, p.tw * 10, p.A, p.M, p.Iy, p.Wy, p.Wply, p.Iz, p.Wz, p.Wplz};
-    std::copy(std::begin(q), std::end(q), v);
-}
+// The search criteria of each kind of section. The dimensions of HE and IPE
+// rows are read through their computation (cm, hence the factor 10); IPN,
+// UPN and angle dimensions are the stored millimetres.
+double mm(const Record &row, const char *field) { return row.asFloat(field); }
 
-void iLamParDetail(const Record &row, double *v)
-{
-    const ILamParProps p = PropILamPar(iLamParInput(row));
-    const double q[] = {p.h * 10, p.b * 10, p.tf * 10, p.tw * 10, p.M, p.ss * 10};
-    std::copy(std::begin(q), std::end(q), v);
-}
+ILamParProps parallel(const Record &row) { return PropILamPar(iLamParInput(row)); }
+ILamIncProps tapered(const Record &row) { return PropILamInc(iLamIncInput(row)); }
+ULamProps channel(const Record &row) { return PropULam(uLamInput(row)); }
+AngularProps angle(const Record &row) { return PropAngular(angularInput(row)); }
 
-// IPN and UPN: the stored dimensions and properties, with the derived ones of
-// the family's computation.
-template <typename Props> void storedProperty(const Record &row, const Props &p, double *v)
-{
-    const double q[] = {row.asFloat("H"), row.asFloat("B"), row.asFloat("Tf"), row.asFloat("Tw"), p.A,  p.M,
-                        p.Iy,             p.Wy,             p.Wply,           p.Iz,             p.Wz, p.Wplz};
-    std::copy(std::begin(q), std::end(q), v);
-}
+// "h " keeps the two spaces the dialogs have always shown before "(mm)".
+const Criterion kParallelProperty[] = {
+    {"h ", "h", "mm", [](const Record &r) { return parallel(r).h * 10; }, 9999},
+    {"b", "b", "mm", [](const Record &r) { return parallel(r).b * 10; }, 9999},
+    {"tf", "tf", "mm", [](const Record &r) { return parallel(r).tf * 10; }, 99},
+    {"tw", "tw", "mm", [](const Record &r) { return parallel(r).tw * 10; }, 99},
+    {"A", "A", "cm2", [](const Record &r) { return parallel(r).A; }, 9999},
+    {"M", "M", "kg/m", [](const Record &r) { return parallel(r).M; }, 9999},
+    {"Iy", "Iy", "cm4", [](const Record &r) { return parallel(r).Iy; }, 9999999},
+    {"Wy", "Wy", "cm3", [](const Record &r) { return parallel(r).Wy; }, 99999, "WyCbT"},
+    {"Wply", "Wply", "cm3", [](const Record &r) { return parallel(r).Wply; }, 99999},
+    {"Iz", "Iz", "cm4", [](const Record &r) { return parallel(r).Iz; }, 999999},
+    {"Wz", "Wz", "cm3", [](const Record &r) { return parallel(r).Wz; }, 99999, "WzCbT"},
+    {"Wplz", "Wplz", "cm3", [](const Record &r) { return parallel(r).Wplz; }, 99999},
+};
+const Criterion kParallelDetail[] = {
+    {"h ", "h", "mm", [](const Record &r) { return parallel(r).h * 10; }, 9999},
+    {"b", "b", "mm", [](const Record &r) { return parallel(r).b * 10; }, 9999},
+    {"tf", "tf", "mm", [](const Record &r) { return parallel(r).tf * 10; }, 99},
+    {"tw", "tw", "mm", [](const Record &r) { return parallel(r).tw * 10; }, 99},
+    {"M", "M", "kg/m", [](const Record &r) { return parallel(r).M; }, 9999},
+    {"Ss", "Ss", "mm", [](const Record &r) { return parallel(r).ss * 10; }, 999999},
+};
 
-template <typename Props> void storedDetail(const Record &row, const Props &p, double *v)
-{
-    const double q[] = {row.asFloat("H"), row.asFloat("B"), row.asFloat("Tf"), row.asFloat("Tw"), p.M, p.ss};
-    std::copy(std::begin(q), std::end(q), v);
-}
+// IPN and UPN: the stored dimensions and properties, with the derived ones
+// of the family's computation.
+template <auto props> constexpr Criterion kStoredProperty[] = {
+    {"h ", "h", "mm", [](const Record &r) { return mm(r, "H"); }, 9999},
+    {"b", "b", "mm", [](const Record &r) { return mm(r, "B"); }, 9999},
+    {"tf", "tf", "mm", [](const Record &r) { return mm(r, "Tf"); }, 99},
+    {"tw", "tw", "mm", [](const Record &r) { return mm(r, "Tw"); }, 99},
+    {"A", "A", "cm2", [](const Record &r) { return props(r).A; }, 9999},
+    {"M", "M", "kg/m", [](const Record &r) { return props(r).M; }, 9999},
+    {"Iy", "Iy", "cm4", [](const Record &r) { return props(r).Iy; }, 9999999},
+    {"Wy", "Wy", "cm3", [](const Record &r) { return props(r).Wy; }, 99999, "WyCbT"},
+    {"Wply", "Wply", "cm3", [](const Record &r) { return props(r).Wply; }, 99999},
+    {"Iz", "Iz", "cm4", [](const Record &r) { return props(r).Iz; }, 999999},
+    {"Wz", "Wz", "cm3", [](const Record &r) { return props(r).Wz; }, 99999, "WzCbT"},
+    {"Wplz", "Wplz", "cm3", [](const Record &r) { return props(r).Wplz; }, 99999},
+};
+// Ss is stored in millimetres.
+template <auto props> constexpr Criterion kStoredDetail[] = {
+    {"h ", "h", "mm", [](const Record &r) { return mm(r, "H"); }, 9999},
+    {"b", "b", "mm", [](const Record &r) { return mm(r, "B"); }, 9999},
+    {"tf", "tf", "mm", [](const Record &r) { return mm(r, "Tf"); }, 99},
+    {"tw", "tw", "mm", [](const Record &r) { return mm(r, "Tw"); }, 99},
+    {"M", "M", "kg/m", [](const Record &r) { return props(r).M; }, 9999},
+    {"Ss", "Ss", "mm", [](const Record &r) { return props(r).ss; }, 999999},
+};
 
-void iLamIncProperty(const Record &row, double *v) { storedProperty(row, PropILamInc(iLamIncInput(row)), v); }
-void iLamIncDetail(const Record &row, double *v) { storedDetail(row, PropILamInc(iLamIncInput(row)), v); }
-void uLamProperty(const Record &row, double *v) { storedProperty(row, PropULam(uLamInput(row)), v); }
-void uLamDetail(const Record &row, double *v) { storedDetail(row, PropULam(uLamInput(row)), v); }
+// Angles have one thickness t and principal-axis radii of gyration, hence
+// the wider bounds for t and the i rows.
+const Criterion kAngleProperty[] = {
+    {"h ", "h", "mm", [](const Record &r) { return mm(r, "H"); }, 9999},
+    {"t", "t", "mm", [](const Record &r) { return mm(r, "T"); }, 999},
+    {"A", "A", "cm2", [](const Record &r) { return angle(r).A; }, 9999},
+    {"M", "M", "kg/m", [](const Record &r) { return angle(r).M; }, 9999},
+    {"Iy", "Iy", "cm4", [](const Record &r) { return angle(r).Iy; }, 9999999},
+    {"Wy", "Wy", "cm3", [](const Record &r) { return angle(r).Wy; }, 99999, "WyCbT"},
+    {"iy", "Ry", "cm", [](const Record &r) { return angle(r).iy; }, 999},
+    {"Iu", "Iu", "cm4", [](const Record &r) { return angle(r).Iu; }, 9999999},
+    {"iu", "Ru", "cm", [](const Record &r) { return angle(r).iu; }, 999},
+    {"Iv", "Iv", "cm4", [](const Record &r) { return angle(r).Iv; }, 9999999},
+    {"iv", "Rv", "cm", [](const Record &r) { return angle(r).iv; }, 999},
+};
+const Criterion kAngleDetail[] = {
+    {"h ", "h", "mm", [](const Record &r) { return mm(r, "H"); }, 9999},
+    {"t", "t", "mm", [](const Record &r) { return mm(r, "T"); }, 999},
+    {"M", "M", "kg/m", [](const Record &r) { return angle(r).M; }, 9999},
+};
 
-// Angles: h, t, A, M, Iy, Wy, iy, Iu, iu, Iv, iv; detailing h, t, M.
-void angularProperty(const Record &row, double *v)
-{
-    const AngularProps p = PropAngular(angularInput(row));
-    const double q[] = {row.asFloat("H"), row.asFloat("T"), p.A, p.M, p.Iy, p.Wy, p.iy, p.Iu, p.iu, p.Iv, p.iv};
-    std::copy(std::begin(q), std::end(q), v);
-}
-
-void angularDetail(const Record &row, double *v)
-{
-    const AngularProps p = PropAngular(angularInput(row));
-    const double q[] = {row.asFloat("H"), row.asFloat("T"), p.M};
-    std::copy(std::begin(q), std::end(q), v);
-}
-
-template <typename Dialog> SearchDialog *make(QWidget *parent) { return new Dialog(parent); }
+template <typename Dialog> SearchDialog *make(Criteria criteria, QWidget *parent) { return new Dialog(criteria, parent); }
 
 const char kTargets[] = "(1 6 ('*' 'Hint' 0) ('*' 'Caption' 0) ('*' 'Hints' 0) ('*' 'Items' 0) ('*' 'Filter' 0) "
                         "('*' 'DisplayLabel' 0))";
@@ -82,7 +112,7 @@ const QList<GridColumn> kParallelProps = {
     kSupply, {"Designation"}, {"M"}, {"P"}, {"h"}, {"b"}, {"tw"}, {"tf"}, {"R"}, {"d"}, {"hi"}, {"A"}, {"Iy"},
     {"Wy"}, {"ry"}, {"Wply"}, {"Iz"}, {"Wz"}, {"rz"}, {"Wplz"}, {"It"}, {"Iw"}, {"AL"}, {"AG"}, {"Avz"}, {"Sy"},
     {"ssy"}};
-const QList<GridColumn> kParallelDetail = {kSupply, {"Designation"}, {"M"}, {"P"}, {"h"}, {"b"},
+const QList<GridColumn> kParallelDetailColumns = {kSupply, {"Designation"}, {"M"}, {"P"}, {"h"}, {"b"},
                                            {"tw"}, {"tf"}, {"Pmin"}, {"Pmax"}, {"Dmax"}, {"ss"}};
 const QList<GridColumn> kIpnProps = {
     kSupply, {"Designation"}, {"M"}, {"P"}, {"H"}, {"B"}, {"Tw"}, {"Tf"}, {"R1"}, {"R2"}, {"D"}, {"A"}, {"Iy"},
@@ -107,35 +137,133 @@ const QList<GridColumn> kAngDetail = {kSupply, {"Designation"}, {"M"}, {"P"}, {"
 namespace family {
 
 const FamilyWindowDesc HE{
-    "Rolled H Sections", nullptr, &decl::iLamParTable, nullptr, "ILamParTolTable", "H",
-    "  In accordance with UNE-EN 10034:1994", "Tolerances on dimensions, shape and mass for HE sections", "b", "h",
-    kParallelDims, kParallelProps, kParallelDetail, 12, 6, iLamParProperty, iLamParDetail, make<TFiltroPropFm>,
-    make<TFiltroDetailFm>, {1008, 1009, 1007}, {680, 485}, true, true, "he", kTargets};
+    .caption = "Rolled H Sections",
+    .heading = nullptr,
+    .table = &decl::iLamParTable,
+    .tableFile = nullptr,
+    .toleranceComponent = "ILamParTolTable",
+    .toleranceKey = "H",
+    .norma = "  In accordance with UNE-EN 10034:1994",
+    .toleranceTitle = "Tolerances on dimensions, shape and mass for HE sections",
+    .dataLabel2 = "b",
+    .dataLabel3 = "h",
+    .dimensions = kParallelDims,
+    .propertyColumns = kParallelProps,
+    .detailColumns = kParallelDetailColumns,
+    .propertyCriteria = kParallelProperty,
+    .detailCriteria = kParallelDetail,
+    .propertyDialog = make<TFiltroPropFm>,
+    .detailDialog = make<TFiltroDetailFm>,
+    .helpContexts = {1008, 1009, 1007},
+    .minimumSize = {680, 485},
+    .translateAgain = true,
+    .supplyNote = true,
+    .art = "he",
+    .translatorTargets = kTargets,
+};
 
 const FamilyWindowDesc IPE{
-    "IPE Sections", " IPE Sections", &decl::iLamParTable, "IPE.DB", "ILamParTolTable", "IPE",
-    "  In accordance with UNE-EN 10034:1994", "Tolerances on dimensions, shape and mass for IPE sections", "b", "h",
-    kParallelDims, kParallelProps, kParallelDetail, 12, 6, iLamParProperty, iLamParDetail, make<TFiltroPropFm>,
-    make<TFiltroDetailFm>, {1014, 1015, 1013}, {680, 485}, false, true, "ipe", kTargets};
+    .caption = "IPE Sections",
+    .heading = " IPE Sections",
+    .table = &decl::iLamParTable,
+    .tableFile = "IPE.DB",
+    .toleranceComponent = "ILamParTolTable",
+    .toleranceKey = "IPE",
+    .norma = "  In accordance with UNE-EN 10034:1994",
+    .toleranceTitle = "Tolerances on dimensions, shape and mass for IPE sections",
+    .dataLabel2 = "b",
+    .dataLabel3 = "h",
+    .dimensions = kParallelDims,
+    .propertyColumns = kParallelProps,
+    .detailColumns = kParallelDetailColumns,
+    .propertyCriteria = kParallelProperty,
+    .detailCriteria = kParallelDetail,
+    .propertyDialog = make<TFiltroPropFm>,
+    .detailDialog = make<TFiltroDetailFm>,
+    .helpContexts = {1014, 1015, 1013},
+    .minimumSize = {680, 485},
+    .translateAgain = false,
+    .supplyNote = true,
+    .art = "ipe",
+    .translatorTargets = kTargets,
+};
 
 const FamilyWindowDesc IPN{
-    "IPN Sections", " IPN Sections", &decl::iLamIncTable, "IPN.db", "ILamIncTolTable", "IPN",
-    "  In accordance with UNE-EN 10024:1995", "Tolerances on dimensions, shape and mass for IPN sections", "H", "B",
-    kTaperedDims, kIpnProps, kIpnDetail, 12, 6, iLamIncProperty, iLamIncDetail, make<TFiltroPropFm>,
-    make<TFiltroDetailFm>, {1011, 1012, 1010}, {680, 485}, false, true, "ipn", kIpnTargets};
+    .caption = "IPN Sections",
+    .heading = " IPN Sections",
+    .table = &decl::iLamIncTable,
+    .tableFile = "IPN.db",
+    .toleranceComponent = "ILamIncTolTable",
+    .toleranceKey = "IPN",
+    .norma = "  In accordance with UNE-EN 10024:1995",
+    .toleranceTitle = "Tolerances on dimensions, shape and mass for IPN sections",
+    .dataLabel2 = "H",
+    .dataLabel3 = "B",
+    .dimensions = kTaperedDims,
+    .propertyColumns = kIpnProps,
+    .detailColumns = kIpnDetail,
+    .propertyCriteria = kStoredProperty<tapered>,
+    .detailCriteria = kStoredDetail<tapered>,
+    .propertyDialog = make<TFiltroPropFm>,
+    .detailDialog = make<TFiltroDetailFm>,
+    .helpContexts = {1011, 1012, 1010},
+    .minimumSize = {680, 485},
+    .translateAgain = false,
+    .supplyNote = true,
+    .art = "ipn",
+    .translatorTargets = kIpnTargets,
+};
 
 const FamilyWindowDesc UPN{
-    "UPN Sections", " UPN Sections", &decl::uLamTable, "UPN.db", "ULamTolTable", "UPN",
-    "  In accordance with UNE-EN 10279:2001", "Tolerances on dimensions, shape and mass for UPN sections", "H", "B",
-    kTaperedDims, kUpnProps, kUpnDetail, 12, 6, uLamProperty, uLamDetail, make<TFiltroPropFm>, make<TFiltroDetailFm>,
-    {1017, 1018, 1016}, {685, 485}, false, false, "upn", kTargets};
+    .caption = "UPN Sections",
+    .heading = " UPN Sections",
+    .table = &decl::uLamTable,
+    .tableFile = "UPN.db",
+    .toleranceComponent = "ULamTolTable",
+    .toleranceKey = "UPN",
+    .norma = "  In accordance with UNE-EN 10279:2001",
+    .toleranceTitle = "Tolerances on dimensions, shape and mass for UPN sections",
+    .dataLabel2 = "H",
+    .dataLabel3 = "B",
+    .dimensions = kTaperedDims,
+    .propertyColumns = kUpnProps,
+    .detailColumns = kUpnDetail,
+    .propertyCriteria = kStoredProperty<channel>,
+    .detailCriteria = kStoredDetail<channel>,
+    .propertyDialog = make<TFiltroPropFm>,
+    .detailDialog = make<TFiltroDetailFm>,
+    .helpContexts = {1017, 1018, 1016},
+    .minimumSize = {685, 485},
+    .translateAgain = false,
+    .supplyNote = false,
+    .art = "upn",
+    .translatorTargets = kTargets,
+};
 
 const FamilyWindowDesc ANG{
-    "Equal Leg Angle Sections", " Equal Leg Angle Sections", &decl::AngularTable, "Ang.db", "AngularTolTable", "ANG",
-    "  In accordance with UNE-EN 10056-2:1994",
-    "Tolerances on dimensions, shape and mass for equal leg angle sections", "H", "H",
-    {{"h= ", "H", 0}, {"t= ", "T", 1}, {"r1 = ", "R1", 1}, {"r2 = ", "R2", 1}}, kAngProps, kAngDetail, 11, 3,
-    angularProperty, angularDetail, make<TFiltroPAngFm>, make<TFiltroDAngFm>, {1020, 1021, 1019}, {630, 465}, false,
-    true, "ang", kTargets};
+    .caption = "Equal Leg Angle Sections",
+    .heading = " Equal Leg Angle Sections",
+    .table = &decl::AngularTable,
+    .tableFile = "Ang.db",
+    .toleranceComponent = "AngularTolTable",
+    .toleranceKey = "ANG",
+    .norma = "  In accordance with UNE-EN 10056-2:1994",
+    .toleranceTitle = "Tolerances on dimensions, shape and mass for equal leg angle sections",
+    .dataLabel2 = "H",
+    .dataLabel3 = "H",
+    .dimensions = {{"h= ", "H", 0}, {"t= ", "T", 1}, {"r1 = ", "R1", 1}, {"r2 = ", "R2", 1}},
+    .propertyColumns = kAngProps,
+    .detailColumns = kAngDetail,
+    .propertyCriteria = kAngleProperty,
+    .detailCriteria = kAngleDetail,
+    .propertyDialog = make<TFiltroPAngFm>,
+    .detailDialog = make<TFiltroDAngFm>,
+    .helpContexts = {1020, 1021, 1019},
+    .minimumSize = {630, 465},
+    .translateAgain = false,
+    .supplyNote = true,
+    .art = "ang",
+    .translatorTargets = kTargets,
+};
 
 } // namespace family

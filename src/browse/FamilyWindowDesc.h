@@ -1,12 +1,12 @@
 #pragma once
 
+#include "browse/Criterion.h"
 #include "browse/TableModel.h"
 
 #include <QList>
 #include <QSize>
 
 class QWidget;
-class Record;
 class SearchDialog;
 
 // A dimension label under the drawing: prefix, field, decimals, then " mm".
@@ -31,14 +31,12 @@ struct FamilyWindowDesc {
     QList<DimensionLabel> dimensions;
     QList<GridColumn> propertyColumns;
     QList<GridColumn> detailColumns;
-    int propertyCriteria;
-    int detailCriteria;
-    // The quantities the criteria test, in criterion order, computed from
-    // the row with the family's computation.
-    void (*propertyValues)(const Record &row, double *values);
-    void (*detailValues)(const Record &row, double *values);
-    SearchDialog *(*propertyDialog)(QWidget *parent);
-    SearchDialog *(*detailDialog)(QWidget *parent);
+    // The search criteria of each browsing tab: dialog rows and filter.
+    Criteria propertyCriteria;
+    Criteria detailCriteria;
+    // The search dialog of each browsing tab, built on those criteria.
+    SearchDialog *(*propertyDialog)(Criteria criteria, QWidget *parent);
+    SearchDialog *(*detailDialog)(Criteria criteria, QWidget *parent);
     int helpContexts[3];        // per tab
     QSize minimumSize;
     bool translateAgain;        // translated again at the end of creation

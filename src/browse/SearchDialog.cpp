@@ -1,5 +1,6 @@
 #include "browse/SearchDialog.h"
 
+#include "browse/ErrorReport.h"
 #include "browse/Texts.h"
 #include "i18n/IvDictionary.h"
 #include "i18n/IvTranslator.h"
@@ -36,7 +37,7 @@ constexpr const char *kModeItems[] = {"more than", "less than", "between"};
 
 } // namespace
 
-SearchDialog::SearchDialog(const SearchDialogDesign &design, QWidget *parent)
+SearchDialog::SearchDialog(const SearchDialogDesign &design, Criteria criteria, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QString::fromLatin1(design.formName));
@@ -51,7 +52,7 @@ SearchDialog::SearchDialog(const SearchDialogDesign &design, QWidget *parent)
     group->setGeometry(kGroupLeft, kGroupTop, design.clientSize.width() - 2 * kGroupLeft,
                        design.buttonsTop - kGroupGapAboveButtons - kGroupTop);
 
-    buildRows(group, design.rows);
+    buildRows(group, criteria);
     buildButtons(design);
     setKeyboardOrder();
     createTranslator();
@@ -59,34 +60,35 @@ SearchDialog::SearchDialog(const SearchDialogDesign &design, QWidget *parent)
     centreOnScreen();
 }
 
-void SearchDialog::buildRows(QGroupBox *group, std::span<const SearchRowDesign> rows)
+void SearchDialog::buildRows(QGroupBox *group, Criteria criteria)
 {
     QStringList modes;
     for (const char *item : kModeItems)
         modes << QString::fromLatin1(item);
 
     int top = kFirstRowTop;
-    for (const SearchRowDesign &d : rows) {
+    for (const Criterion &c : criteria) {
+        const QString component = QString::fromLatin1(c.component);
         Row row;
-        row.check = new QCheckBox(QString::fromLatin1(d.caption), group);
-        row.check->setObjectName(QString::fromLatin1(d.checkName));
+        row.check = new QCheckBox(QStringLiteral("%1 (%2)").arg(QLatin1String(c.label), QLatin1String(c.unit)), group);
+        row.check->setObjectName(component + QStringLiteral("ChT"));
         row.check->setGeometry(kCheckLeft, top + kCheckDrop, kCheckWidth, kCheckHeight);
 
         row.list = new QComboBox(group);
-        row.list->setObjectName(QString::fromLatin1(d.listName));
+        row.list->setObjectName(c.listName ? QString::fromLatin1(c.listName) : component + QStringLiteral("CBT"));
         row.list->addItems(modes);
         row.list->setGeometry(kListLeft, top, kListWidth, kRowHeight);
 
         row.first = new TBoundEdit(group);
-        row.first->setObjectName(QString::fromLatin1(d.firstName));
+        row.first->setObjectName(component + QStringLiteral("1T"));
         row.first->setToolTip(QStringLiteral("Inferior bound"));
-        row.first->setMaximum(d.largestBound);
+        row.first->setMaximum(c.largestBound);
         row.first->setGeometry(kFirstLeft, top, kBoundWidth, kRowHeight);
 
         row.second = new TBoundEdit(group);
-        row.second->setObjectName(QString::fromLatin1(d.secondName));
+        row.second->setObjectName(component + QStringLiteral("2T"));
         row.second->setToolTip(QStringLiteral("Superior bound"));
-        row.second->setMaximum(d.largestBound);
+        row.second->setMaximum(c.largestBound);
         row.second->setGeometry(kSecondLeft, top, kBoundWidth, kRowHeight);
 
         // Any tick or choice changes what the whole dialog shows.
@@ -119,7 +121,7 @@ void SearchDialog::buildButtons(const SearchDialogDesign &design)
     m_okBt->setDefault(true);
     connect(m_okBt, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancelBt, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_ayudaBt, &QPushButton::clicked, this, &SearchDialog::AyudaBtClick);
+    connect(m_ayudaBt, &QPushButton::clicked, this, guard(this, &SearchDialog::AyudaBtClick));
 }
 
 void SearchDialog::setKeyboardOrder()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "browse/Criterion.h"
 #include "browse/SearchCriterion.h"
 
 #include <QDialog>
@@ -14,18 +15,8 @@ class QGroupBox;
 class QPushButton;
 class TBoundEdit;
 
-// One row of a search dialog: the quantity's check box, its mode list and
-// its two bound boxes, by component name, and the largest bound they take.
-struct SearchRowDesign {
-    const char *checkName;
-    const char *caption;
-    const char *listName;
-    const char *firstName;
-    const char *secondName;
-    double largestBound;
-};
-
-// What one search dialog is made of; the four dialogs differ only in this.
+// The frame of one search dialog; its rows are the criteria of the family
+// it searches, one row per criterion.
 struct SearchDialogDesign {
     const char *formName;
     QSize clientSize;
@@ -34,7 +25,6 @@ struct SearchDialogDesign {
     // The cancel button is "CancelBt" in the property dialogs and
     // "CancelaBt" in the detailing ones.
     const char *cancelName;
-    std::span<const SearchRowDesign> rows;
 };
 
 // The modal dialog that edits a family window's search criteria: one row per
@@ -62,7 +52,7 @@ public slots:
     void AyudaBtClick();
 
 protected:
-    SearchDialog(const SearchDialogDesign &design, QWidget *parent);
+    SearchDialog(const SearchDialogDesign &design, Criteria criteria, QWidget *parent);
 
 private:
     struct Row {
@@ -72,7 +62,7 @@ private:
         TBoundEdit *second = nullptr;
     };
 
-    void buildRows(QGroupBox *group, std::span<const SearchRowDesign> rows);
+    void buildRows(QGroupBox *group, Criteria criteria);
     void buildButtons(const SearchDialogDesign &design);
     void setKeyboardOrder();
     void centreOnScreen();

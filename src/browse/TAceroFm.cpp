@@ -1,6 +1,7 @@
 #include "browse/TAceroFm.h"
 
 #include "browse/Art.h"
+#include "browse/ErrorReport.h"
 #include "browse/Shell.h"
 #include "browse/TDBNavigator.h"
 #include "browse/TRxDBGrid.h"
@@ -105,7 +106,6 @@ TAceroFm::TAceroFm(QWidget *parent) : QWidget(parent)
 
     for (int i = 0; i < 3; ++i) {
         m_tables[i] = new Table(*kPages[i].table, this);
-        m_tables[i]->setReadOnly(true);
     }
 
     auto *outer = new QVBoxLayout(this);
@@ -127,13 +127,13 @@ TAceroFm::TAceroFm(QWidget *parent) : QWidget(parent)
     body->addWidget(buildPages(), 1);
     outer->addLayout(body, 1);
 
-    connect(m_tables[0], &Table::dataChange, this, &TAceroFm::DataSource1DataChange);
-    connect(m_tables[1], &Table::dataChange, this, &TAceroFm::DataSource2DataChange);
-    connect(m_tables[2], &Table::dataChange, this, &TAceroFm::DataSource3DataChange);
-    connect(m_pages, &QTabWidget::currentChanged, this, &TAceroFm::PageControl1Change);
+    connect(m_tables[0], &Table::dataChange, this, guard(this, &TAceroFm::DataSource1DataChange));
+    connect(m_tables[1], &Table::dataChange, this, guard(this, &TAceroFm::DataSource2DataChange));
+    connect(m_tables[2], &Table::dataChange, this, guard(this, &TAceroFm::DataSource3DataChange));
+    connect(m_pages, &QTabWidget::currentChanged, this, guard(this, &TAceroFm::PageControl1Change));
 
     m_translator = texts::makeTranslator(this, "(1 5 ('*' 'Hint' 0) ('*' 'Caption' 0) ('*' 'Hints' 0) ('*' 'Filter' 0) ('*' 'DisplayLabel' 0))");
-    connect(m_translator, &TIvTranslator::OnLanguageChange, this, [this] { IvTranslator1LanguageChange(); });
+    connect(m_translator, &TIvTranslator::OnLanguageChange, this, guard(this, &TAceroFm::IvTranslator1LanguageChange));
     m_translator->loaded();
 }
 
@@ -206,9 +206,9 @@ QWidget *TAceroFm::buildLeftPanel()
     v->addWidget(box);
     v->addStretch(1);
 
-    connect(print, &QPushButton::clicked, this, &TAceroFm::ImprimirCatBtClick);
-    connect(ok, &QPushButton::clicked, this, &TAceroFm::OKBtnClick);
-    connect(help, &QPushButton::clicked, this, &TAceroFm::HelpBtnClick);
+    connect(print, &QPushButton::clicked, this, guard(this, &TAceroFm::ImprimirCatBtClick));
+    connect(ok, &QPushButton::clicked, this, guard(this, &TAceroFm::OKBtnClick));
+    connect(help, &QPushButton::clicked, this, guard(this, &TAceroFm::HelpBtnClick));
     return panel;
 }
 

@@ -1,5 +1,6 @@
 #include "browse/TDBNavigator.h"
 
+#include "browse/ErrorReport.h"
 #include "data/Table.h"
 
 #include <QEvent>
@@ -60,10 +61,10 @@ TDBNavigator::TDBNavigator(QWidget *parent) : QWidget(parent)
         layout->addWidget(b);
         m_buttons[i] = b;
     }
-    connect(m_buttons[0], &QToolButton::clicked, this, [this] { if (m_table) m_table->first(); });
-    connect(m_buttons[1], &QToolButton::clicked, this, [this] { if (m_table) m_table->prior(); });
-    connect(m_buttons[2], &QToolButton::clicked, this, [this] { if (m_table) m_table->next(); });
-    connect(m_buttons[3], &QToolButton::clicked, this, [this] { if (m_table) m_table->last(); });
+    connect(m_buttons[0], &QToolButton::clicked, this, guard([this] { if (m_table) m_table->first(); }));
+    connect(m_buttons[1], &QToolButton::clicked, this, guard([this] { if (m_table) m_table->prior(); }));
+    connect(m_buttons[2], &QToolButton::clicked, this, guard([this] { if (m_table) m_table->next(); }));
+    connect(m_buttons[3], &QToolButton::clicked, this, guard([this] { if (m_table) m_table->last(); }));
     updateButtons();
 }
 

@@ -7,5 +7,5 @@ class TFiltroDAngFm : public SearchDialog {
     Q_OBJECT
 
 public:
-    explicit TFiltroDAngFm(QWidget *parent = nullptr);
+    TFiltroDAngFm(Criteria criteria, QWidget *parent = nullptr);
 };

@@ -7,5 +7,5 @@ class TFiltroDetailFm : public SearchDialog {
     Q_OBJECT
 
 public:
-    explicit TFiltroDetailFm(QWidget *parent = nullptr);
+    TFiltroDetailFm(Criteria criteria, QWidget *parent = nullptr);
 };

@@ -7,5 +7,5 @@ class TFiltroPAngFm : public SearchDialog {
     Q_OBJECT
 
 public:
-    explicit TFiltroPAngFm(QWidget *parent = nullptr);
+    TFiltroPAngFm(Criteria criteria, QWidget *parent = nullptr);
 };

@@ -7,5 +7,5 @@ class TFiltroPropFm : public SearchDialog {
     Q_OBJECT
 
 public:
-    explicit TFiltroPropFm(QWidget *parent = nullptr);
+    TFiltroPropFm(Criteria criteria, QWidget *parent = nullptr);
 };

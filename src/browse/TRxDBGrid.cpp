@@ -1,9 +1,12 @@
 #include "browse/TRxDBGrid.h"
 
+#include "browse/ErrorReport.h"
+
 #include "browse/TableModel.h"
 #include "data/Table.h"
 
 #include <QHeaderView>
+#include <QScopeGuard>
 #include <QScrollBar>
 
 TRxDBGrid::TRxDBGrid(QWidget *parent) : QTableView(parent), m_frozen(new QTableView(this))
@@ -61,13 +64,13 @@ void TRxDBGrid::setTableModel(TableModel *model, int frozenColumns)
     m_frozen->setSelectionModel(selectionModel());
     m_frozen->setVisible(frozenColumns > 0);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) { rowChosen(current); });
-    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+            [this](const QModelIndex &current) { guarded([&] { rowChosen(current); }); });
+    connect(model, &QAbstractItemModel::modelReset, this, guard([this] {
         applyWidths();
         updateFrozenColumns();
         followTable();
-    });
-    connect(model->table(), &Table::dataChange, this, &TRxDBGrid::followTable);
+    }));
+    connect(model->table(), &Table::dataChange, this, guard(this, &TRxDBGrid::followTable));
     // A translated title may need a wider column.
     connect(model, &QAbstractItemModel::headerDataChanged, this, [this](Qt::Orientation o) {
         if (o == Qt::Horizontal)
@@ -178,6 +181,6 @@ void TRxDBGrid::rowChosen(const QModelIndex &current)
     if (m_following || !current.isValid() || !m_model || !m_model->table())
         return;
     m_following = true;
+    const auto done = qScopeGuard([this] { m_following = false; });
     m_model->table()->setCurrentRow(current.row());
-    m_following = false;
 }

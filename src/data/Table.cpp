@@ -276,6 +276,22 @@ void Table::open()
     notifyData();
 }
 
+void Table::refilter()
+{
+    if (!m_open)
+        return;
+    m_visible.clear();
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        if (!m_filtered || !m_filter || m_filter(Record(*m_decl, m_rows[i])))
+            m_visible.push_back(int(i));
+    }
+    m_current = m_visible.empty() ? -1 : 0;
+    m_bof = true;
+    m_eof = m_visible.empty();
+    notifyReset();
+    notifyData();
+}
+
 void Table::close()
 {
     if (!m_open)

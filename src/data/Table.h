@@ -49,8 +49,6 @@ public:
     const QString &directory() const { return m_directory; }
     void setFileName(const QString &fileName);
     const QString &fileName() const { return m_fileName; }
-    void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
-    bool isReadOnly() const { return m_readOnly; }
     // The full path of the file found at the last open.
     const QString &filePath() const { return m_filePath; }
 
@@ -63,6 +61,10 @@ public:
     void setFilter(Filter filter) { m_filter = std::move(filter); }
     void setFiltered(bool filtered) { m_filtered = filtered; }
     bool isFiltered() const { return m_filtered; }
+    // Applies the filter again to the rows read at open, without reading the
+    // file: the accepted rows are replaced and the first becomes current, as
+    // after an open. Cannot fail; a closed table stays closed.
+    void refilter();
 
     void first();
     void last();
@@ -113,7 +115,6 @@ private:
     QString m_directory;
     QString m_fileName;
     QString m_filePath;
-    bool m_readOnly = true;
     bool m_open = false;
     Filter m_filter;
     bool m_filtered = false;

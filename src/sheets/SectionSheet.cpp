@@ -1,6 +1,7 @@
 #include "sheets/SectionSheet.h"
 
 #include "browse/Art.h"
+#include "browse/ErrorReport.h"
 #include "browse/FamilyWindow.h"
 #include "browse/Shell.h"
 #include "browse/Texts.h"
@@ -163,10 +164,10 @@ void SectionSheet::buildBottomBar()
     m_anterior = arrow("AnteriorBt", "Previous section", true, width - 92);
     m_proximo = arrow("ProximoBt", "Next section", false, width - 49);
 
-    connect(m_imprimir, &QPushButton::clicked, this, &SectionSheet::ImprimirClick);
-    connect(m_helpBtn, &QPushButton::clicked, this, &SectionSheet::HelpBtnClick);
-    connect(m_anterior, &QToolButton::clicked, this, &SectionSheet::AnteriorMnClick);
-    connect(m_proximo, &QToolButton::clicked, this, &SectionSheet::ProximoMnClick);
+    connect(m_imprimir, &QPushButton::clicked, this, guard(this, &SectionSheet::ImprimirClick));
+    connect(m_helpBtn, &QPushButton::clicked, this, guard(this, &SectionSheet::HelpBtnClick));
+    connect(m_anterior, &QToolButton::clicked, this, guard(this, &SectionSheet::AnteriorMnClick));
+    connect(m_proximo, &QToolButton::clicked, this, guard(this, &SectionSheet::ProximoMnClick));
 }
 
 void SectionSheet::buildMenu()
@@ -176,7 +177,7 @@ void SectionSheet::buildMenu()
     const auto item = [&](const char *name, const char *caption, void (SectionSheet::*handler)()) {
         QAction *a = m_menu->addAction(QString::fromLatin1(caption));
         a->setObjectName(QString::fromLatin1(name));
-        connect(a, &QAction::triggered, this, handler);
+        connect(a, &QAction::triggered, this, guard(this, handler));
     };
     item("ImprimirMn", "&Print", &SectionSheet::ImprimirClick);
     m_menu->addSeparator();
@@ -190,7 +191,7 @@ void SectionSheet::finishConstruction()
 {
     FormCreate();
     m_translator = texts::makeTranslator(this, "(1 3 ('*' 'Hint' 0) ('*' 'Caption' 0) ('TSpeedButton' 'Hint' 0))");
-    connect(m_translator, &TIvTranslator::OnLanguageChange, this, [this] { IvTranslator1LanguageChange(); });
+    connect(m_translator, &TIvTranslator::OnLanguageChange, this, guard(this, &SectionSheet::IvTranslator1LanguageChange));
     m_translator->loaded();
 }
 

@@ -8,8 +8,6 @@
 
 namespace sheets {
 
-void install() { FamilyWindow::setSheetOpener(&open); }
-
 void open(FamilyWindow *window, int tab)
 {
     std::unique_ptr<SectionSheet> sheet;

@@ -2,7 +2,6 @@
 // the build makes: every window follows at once, and English comes back
 // exactly as it was.
 #include "app/ErrorReport.h"
-#include "app/Startup.h"
 #include "app/TPrincipalFm.h"
 #include "data/AppGlobals.h"
 #include "data/Declarations.h"
@@ -90,7 +89,6 @@ private slots:
         ini.write("[Idioma]\nCodigo=1\n");
         ini.close();
         errorreport::setPresenter(recordReport);
-        startup::installWindows();
     }
 
     void everyOpenWindowFollows()

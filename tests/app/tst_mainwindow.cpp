@@ -8,9 +8,12 @@
 #include "browse/FamilyWindow.h"
 #include "data/AppGlobals.h"
 #include "data/Declarations.h"
+#include "data/Table.h"
 #include "support/Fixture.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -339,15 +342,74 @@ private slots:
         QCOMPARE(errorreport::text(message), shown);
     }
 
-    void anEscapingErrorIsReportedAndTheProgramGoesOn()
+    void aGuardedHandlerReportsAndTheProgramGoesOn()
     {
         QPushButton button;
-        QObject::connect(&button, &QPushButton::clicked, [] { throw std::runtime_error("Cannot open the table"); });
+        QObject::connect(&button, &QPushButton::clicked,
+                         guard([] { throw std::runtime_error("Cannot open the table"); }));
         button.show();
         QTest::mouseClick(&button, Qt::LeftButton);
         QCOMPARE(g_reports, QStringList{"Cannot open the table."});
         QTest::mouseClick(&button, Qt::LeftButton);
         QCOMPARE(g_reports.size(), 2);
+    }
+
+    // A window whose table file is missing: its toolbar button reports the
+    // error and leaves the window up; the window still switches tabs and
+    // closes, and the other commands go on working.
+    void aWindowWhoseTableIsMissing()
+    {
+        QTemporaryDir dir;
+        fixture::writeTable(dir.path(), "HEB.DB", decl::iLamParTable, {fixture::heRow("HEB 100", 100, 100, 6, 10, 12)});
+        fixture::writeTable(dir.path(), "TOL.DB", decl::TolTable, {});
+        auto w = mainWindow(dir.path());
+        QVERIFY(g_reports.isEmpty());
+
+        w->findChild<QToolButton *>("IPEBt")->click();
+        QCOMPARE(g_reports.size(), 1);
+        QVERIFY2(g_reports.front().contains("IPE.DB"), qPrintable(g_reports.front()));
+        QCOMPARE(w->mdiArea()->subWindowList().size(), 1);
+        auto *ipe = qobject_cast<FamilyWindow *>(w->mdiArea()->subWindowList().front()->widget());
+        QVERIFY(ipe);
+        QCOMPARE(ipe->windowTitle(), QStringLiteral("IPE Sections"));
+        ipe->selectTab(1);
+        ipe->selectTab(0);
+        QCOMPARE(ipe->currentTab(), 0);
+
+        w->findChild<QToolButton *>("HEBBt")->click();
+        QCOMPARE(g_reports.size(), 1);
+        QCOMPARE(w->mdiArea()->subWindowList().size(), 2);
+        QVERIFY(ipe->parentWidget()->close());
+        QCOMPARE(w->mdiArea()->subWindowList().size(), 1);
+    }
+
+    // A table file removed while its window is open: a tab switch and a
+    // search filter the rows read at open, so nothing fails and the search
+    // still narrows the rows.
+    void aTableRemovedUnderAnOpenWindow()
+    {
+        QTemporaryDir dir;
+        fixture::writeTable(dir.path(), "HEB.DB", decl::iLamParTable,
+                            {fixture::heRow("HEB 100", 100, 100, 6, 10, 12),
+                             fixture::heRow("HEB 200", 200, 200, 9, 15, 18)});
+        fixture::writeTable(dir.path(), "TOL.DB", decl::TolTable, {});
+        auto w = mainWindow(dir.path());
+        w->findChild<QToolButton *>("HEBBt")->click();
+        auto *heb = qobject_cast<FamilyWindow *>(w->mdiArea()->activeSubWindow()->widget());
+        QVERIFY(heb);
+        QVERIFY(QFile::remove(QDir(dir.path()).filePath("HEB.DB")));
+
+        heb->selectTab(1);
+        heb->selectTab(0);
+        heb->PropertyCriteria(1) = {true, MoreThan, 150, 0};
+        QTimer::singleShot(0, [] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                dialog->accept();
+        });
+        heb->findChild<QPushButton *>("BusquedaBt")->click();
+        QVERIFY(g_reports.isEmpty());
+        QCOMPARE(heb->sectionTable()->recordCount(), 1);
+        QCOMPARE(heb->sectionTable()->field("Designation").asString(), QStringLiteral("HEB 200"));
     }
 };
 

@@ -3,7 +3,6 @@
 // build makes. The texts that are never translated are set apart by one rule
 // (neverTranslated below), not by a list.
 #include "app/ErrorReport.h"
-#include "app/Startup.h"
 #include "app/TPrincipalFm.h"
 #include "app/TSobreFm.h"
 #include "browse/FamilyWindow.h"
@@ -332,11 +331,11 @@ private:
 
             recorder.stage = key + QStringLiteral(" search dialogs");
             if (key == u"ANG") {
-                TFiltroPAngFm property(window);
-                TFiltroDAngFm detail(window);
+                TFiltroPAngFm property(family::ANG.propertyCriteria, window);
+                TFiltroDAngFm detail(family::ANG.detailCriteria, window);
             } else {
-                TFiltroPropFm property(window);
-                TFiltroDetailFm detail(window);
+                TFiltroPropFm property(family::HE.propertyCriteria, window);
+                TFiltroDetailFm detail(family::HE.detailCriteria, window);
             }
 
             app::setSheetFamilyKey(key);
@@ -405,7 +404,6 @@ private slots:
         writeAppDir(m_appDir.path(), 1);
         writeAppDir(m_spanishDir.path(), 2);
         errorreport::setPresenter(recordReport);
-        startup::installWindows();
     }
 
     void everyTextHasASpanishEntry()

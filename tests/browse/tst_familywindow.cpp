@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -105,7 +106,6 @@ private slots:
                             {tol("H", "EN", "Height", Qt::red), tol("IPE", "EN", "Height", Qt::cyan),
                              tol("H", "EN", "Flange width", Qt::green), tol("H", "ES", "Altura", Qt::blue),
                              tol("H", "ES", "Anchura del ala", Qt::yellow)});
-        FamilyWindow::setSheetOpener(nullptr);
         help::setHandler([this](const QString &file, int context) { m_help.append({file, context}); });
     }
 
@@ -313,37 +313,33 @@ private slots:
         QCOMPARE(rows(*hem).size(), 4);
         QVERIFY(!hea->Filtrado(1) && !hem->Filtrado(1));
         // Data and help follow each window's own tab.
-        FamilyWindow::setSheetOpener([](FamilyWindow *w, int tab) {
-            w->setProperty("openedSheet", tab);
-        });
+        QSignalSpy heaSheets(hea.get(), &FamilyWindow::sheetRequested);
+        QSignalSpy hebSheets(heb.get(), &FamilyWindow::sheetRequested);
         hea->DatosBtClick();
         heb->DatosBtClick();
-        QCOMPARE(hea->property("openedSheet").toInt(), 1);
-        QCOMPARE(heb->property("openedSheet").toInt(), 0);
+        QCOMPARE(heaSheets, QList<QVariantList>{{1}});
+        QCOMPARE(hebSheets, QList<QVariantList>{{0}});
         QCOMPARE(app::SheetFamilyKey(), QStringLiteral("HEB"));
         hea->HelpBtnClick();
         heb->HelpBtnClick();
         QCOMPARE(m_help.value(0).second, 1009);
         QCOMPARE(m_help.value(1).second, 1008);
         QVERIFY(m_help.value(0).first.endsWith("EN-PFHelp.hlp"));
-        FamilyWindow::setSheetOpener(nullptr);
     }
 
     void doubleClickIsTheDataCommand()
     {
         auto w = open<TIPEFm>();
-        FamilyWindow::setSheetOpener([](FamilyWindow *win, int tab) { win->setProperty("openedSheet", tab); });
+        QSignalSpy sheets(w.get(), &FamilyWindow::sheetRequested);
         auto *grid = w->findChild<TRxDBGrid *>("RxDBGrid1");
         emit grid->rowDoubleClicked();
-        QCOMPARE(w->property("openedSheet").toInt(), 0);
+        QCOMPARE(sheets, QList<QVariantList>{{0}});
         QCOMPARE(app::SheetFamilyKey(), QStringLiteral("IPE"));
         w->selectTab(2);
-        w->setProperty("openedSheet", -1);
         w->DatosBtClick();
-        QCOMPARE(w->property("openedSheet").toInt(), -1); // nothing on the tolerances tab
+        QCOMPARE(sheets.size(), 1); // nothing on the tolerances tab
         w->HelpBtnClick();
         QCOMPARE(m_help.value(0).second, 1013);
-        FamilyWindow::setSheetOpener(nullptr);
     }
 
     void gridsAreSoundModels()

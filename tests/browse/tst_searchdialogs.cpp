@@ -2,6 +2,7 @@
 // for its criterion, loading and reading criteria, typing bounds, closing,
 // keyboard order, placement and help.
 #include "browse/SearchDialog.h"
+#include "browse/FamilyWindowDesc.h"
 #include "browse/Shell.h"
 #include "browse/TBoundEdit.h"
 #include "browse/TFiltroDAngFm.h"
@@ -23,24 +24,24 @@ Q_DECLARE_METATYPE(SearchCriterion)
 
 namespace {
 
-struct RowSpec {
+struct ExpectedRow {
     QString check, caption, list, first, second;
     double largest;
 };
 
-struct DialogSpec {
+struct ExpectedDialog {
     QSize client;
     int buttonsTop;
     int groupHeight;
     QString cancel;
-    QList<RowSpec> rows;
+    QList<ExpectedRow> rows;
 };
 
 // The dialogs as users and the family windows know them, written out here
 // rather than taken from the sources.
-const QMap<QString, DialogSpec> &specs()
+const QMap<QString, ExpectedDialog> &expectedDialogs()
 {
-    static const QMap<QString, DialogSpec> s = {
+    static const QMap<QString, ExpectedDialog> s = {
         {"TFiltroPropFm",
          {QSize(304, 352), 322, 312, "CancelBt",
           {{"hChT", "h  (mm)", "hCBT", "h1T", "h2T", 9999},
@@ -85,23 +86,23 @@ const QMap<QString, DialogSpec> &specs()
     return s;
 }
 
-const DialogSpec &specOf(const QString &className)
+const ExpectedDialog &expectedOf(const QString &className)
 {
-    static const DialogSpec none{};
-    const auto it = specs().constFind(className);
-    return it == specs().cend() ? none : *it;
+    static const ExpectedDialog none{};
+    const auto it = expectedDialogs().constFind(className);
+    return it == expectedDialogs().cend() ? none : *it;
 }
 
 std::unique_ptr<SearchDialog> makeDialog(const QString &className)
 {
     if (className == u"TFiltroPropFm")
-        return std::make_unique<TFiltroPropFm>();
+        return std::make_unique<TFiltroPropFm>(family::HE.propertyCriteria);
     if (className == u"TFiltroDetailFm")
-        return std::make_unique<TFiltroDetailFm>();
+        return std::make_unique<TFiltroDetailFm>(family::HE.detailCriteria);
     if (className == u"TFiltroPAngFm")
-        return std::make_unique<TFiltroPAngFm>();
+        return std::make_unique<TFiltroPAngFm>(family::ANG.propertyCriteria);
     if (className == u"TFiltroDAngFm")
-        return std::make_unique<TFiltroDAngFm>();
+        return std::make_unique<TFiltroDAngFm>(family::ANG.detailCriteria);
     return nullptr;
 }
 
@@ -199,27 +200,27 @@ void TestSearchDialogs::cleanup()
 void TestSearchDialogs::components_data()
 {
     QTest::addColumn<QString>("className");
-    for (const QString &name : specs().keys())
+    for (const QString &name : expectedDialogs().keys())
         QTest::newRow(qPrintable(name)) << name;
 }
 
 void TestSearchDialogs::components()
 {
     QFETCH(QString, className);
-    const DialogSpec &spec = specOf(className);
+    const ExpectedDialog &design = expectedOf(className);
     MAKE(d, className);
 
     QCOMPARE(QString::fromLatin1(d->metaObject()->className()), className);
     QCOMPARE(d->windowTitle(), QStringLiteral("Section Search"));
-    QCOMPARE(d->size(), spec.client);
-    QCOMPARE(d->minimumSize(), spec.client);
-    QCOMPARE(d->maximumSize(), spec.client);
+    QCOMPARE(d->size(), design.client);
+    QCOMPARE(d->minimumSize(), design.client);
+    QCOMPARE(d->maximumSize(), design.client);
     const Qt::WindowFlags flags = d->windowFlags();
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowContextHelpButtonHint));
-    QCOMPARE(d->rowCount(), spec.rows.size());
+    QCOMPARE(d->rowCount(), design.rows.size());
 
     FIND(group, QGroupBox, d.get(), QString());
     QCOMPARE(group->title(), QStringLiteral(" Select the variables to the search "));
@@ -232,7 +233,7 @@ void TestSearchDialogs::components()
         lists << c->objectName();
     for (const TBoundEdit *c : d->findChildren<TBoundEdit *>())
         bounds << c->objectName();
-    for (const RowSpec &row : spec.rows) {
+    for (const ExpectedRow &row : design.rows) {
         expectedChecks << row.check;
         expectedLists << row.list;
         expectedBounds << row.first << row.second;
@@ -242,11 +243,11 @@ void TestSearchDialogs::components()
     QCOMPARE(bounds, expectedBounds);
 
     const QList<std::pair<QString, QString>> buttons = {
-        {"OkBt", "O&k"}, {spec.cancel, "&Cancel"}, {"AyudaBt", "&Help"}};
+        {"OkBt", "O&k"}, {design.cancel, "&Cancel"}, {"AyudaBt", "&Help"}};
     QStringList buttonNames;
     for (const QPushButton *b : d->findChildren<QPushButton *>())
         buttonNames << b->objectName();
-    QCOMPARE(buttonNames, (QStringList{"OkBt", spec.cancel, "AyudaBt"}));
+    QCOMPARE(buttonNames, (QStringList{"OkBt", design.cancel, "AyudaBt"}));
     for (const auto &[name, caption] : buttons) {
         FIND(b, QPushButton, d.get(), name);
         QCOMPARE(b->text(), caption);
@@ -258,7 +259,7 @@ void TestSearchDialogs::rows_data()
 {
     QTest::addColumn<QString>("className");
     QTest::addColumn<int>("row");
-    for (auto it = specs().cbegin(); it != specs().cend(); ++it) {
+    for (auto it = expectedDialogs().cbegin(); it != expectedDialogs().cend(); ++it) {
         for (int row = 1; row <= it->rows.size(); ++row)
             QTest::addRow("%s/%d %s", qPrintable(it.key()), row, qPrintable(it->rows[row - 1].caption)) << it.key()
                                                                                                         << row;
@@ -269,15 +270,15 @@ void TestSearchDialogs::rows()
 {
     QFETCH(QString, className);
     QFETCH(int, row);
-    const RowSpec &spec = specOf(className).rows[row - 1];
+    const ExpectedRow &want = expectedOf(className).rows[row - 1];
     MAKE(d, className);
 
-    FIND(check, QCheckBox, d.get(), spec.check);
-    FIND(list, QComboBox, d.get(), spec.list);
-    FIND(first, TBoundEdit, d.get(), spec.first);
-    FIND(second, TBoundEdit, d.get(), spec.second);
+    FIND(check, QCheckBox, d.get(), want.check);
+    FIND(list, QComboBox, d.get(), want.list);
+    FIND(first, TBoundEdit, d.get(), want.first);
+    FIND(second, TBoundEdit, d.get(), want.second);
 
-    QCOMPARE(check->text(), spec.caption);
+    QCOMPARE(check->text(), want.caption);
     QVERIFY(!list->isEditable());
     QStringList items;
     for (int i = 0; i < list->count(); ++i)
@@ -291,9 +292,9 @@ void TestSearchDialogs::rows()
     d->AjustaDados({true, Between, 1e12, 1e12}, row);
     QVERIFY(check->isChecked());
     QCOMPARE(list->currentIndex(), int(Between));
-    QCOMPARE(first->value(), spec.largest);
-    QCOMPARE(second->value(), spec.largest);
-    QCOMPARE(d->LeDados(row), (SearchCriterion{true, Between, spec.largest, spec.largest}));
+    QCOMPARE(first->value(), want.largest);
+    QCOMPARE(second->value(), want.largest);
+    QCOMPARE(d->LeDados(row), (SearchCriterion{true, Between, want.largest, want.largest}));
 }
 
 void TestSearchDialogs::geometry_data()
@@ -344,7 +345,7 @@ void TestSearchDialogs::geometry()
     // Whatever the row, its controls share one line and stay inside the
     // group box; the buttons stay inside the client area below the group.
     FIND(group, QGroupBox, d.get(), QString());
-    QCOMPARE(group->height(), specOf(className).groupHeight);
+    QCOMPARE(group->height(), expectedOf(className).groupHeight);
     const QRect area = w->parentWidget() == group ? group->rect() : d->rect();
     QVERIFY2(area.contains(w->geometry()), qPrintable(name));
     if (w->parentWidget() != group)
@@ -369,7 +370,7 @@ void TestSearchDialogs::clearedCriteriaShowNothing()
     for (int row = 1; row <= d->rowCount(); ++row)
         d->AjustaDados(SearchCriterion{}, row);
     QVERIFY(showActive(d.get()));
-    for (const RowSpec &row : specOf(className).rows) {
+    for (const ExpectedRow &row : expectedOf(className).rows) {
         FIND(check, QCheckBox, d.get(), row.check);
         QVERIFY(check->isVisible());
         QVERIFY2(!check->isChecked(), qPrintable(row.check));
@@ -395,8 +396,8 @@ void TestSearchDialogs::tickingShowsModeAndBounds()
 {
     QFETCH(QString, className);
     QFETCH(int, row);
-    const DialogSpec &spec = specOf(className);
-    const RowSpec &r = spec.rows[row - 1];
+    const ExpectedDialog &design = expectedOf(className);
+    const ExpectedRow &r = design.rows[row - 1];
     MAKE(d, className);
     for (int i = 1; i <= d->rowCount(); ++i)
         d->AjustaDados(SearchCriterion{}, i);
@@ -408,7 +409,7 @@ void TestSearchDialogs::tickingShowsModeAndBounds()
 
     // No other row shows anything at any step.
     const auto othersHidden = [&] {
-        for (const RowSpec &o : spec.rows) {
+        for (const ExpectedRow &o : design.rows) {
             if (o.check == r.check)
                 continue;
             for (const QString &name : {o.list, o.first, o.second}) {
@@ -487,7 +488,7 @@ void TestSearchDialogs::loadingSetsVisibility()
     QFETCH(SearchCriterion, criterion);
     QFETCH(bool, listShown);
     QFETCH(bool, secondShown);
-    TFiltroPropFm d;
+    TFiltroPropFm d(family::HE.propertyCriteria);
     QVERIFY(showActive(&d));
     d.AjustaDados(criterion, 4);
     FIND(list, QComboBox, &d, "twCBT");
@@ -551,7 +552,7 @@ void TestSearchDialogs::everyRowLoadsAndReads()
 {
     QFETCH(QString, className);
     MAKE(d, className);
-    const int rows = specOf(className).rows.size();
+    const int rows = expectedOf(className).rows.size();
 
     // Distinct criteria, all within every row's range, loaded the way a
     // family window does: row by row from 1.
@@ -568,7 +569,7 @@ void TestSearchDialogs::rowsOutsideTheDialog_data()
 {
     QTest::addColumn<QString>("className");
     QTest::addColumn<int>("row");
-    for (auto it = specs().cbegin(); it != specs().cend(); ++it) {
+    for (auto it = expectedDialogs().cbegin(); it != expectedDialogs().cend(); ++it) {
         QTest::addRow("%s/0", qPrintable(it.key())) << it.key() << 0;
         QTest::addRow("%s/-1", qPrintable(it.key())) << it.key() << -1;
         QTest::addRow("%s/%lld", qPrintable(it.key()), it->rows.size() + 1) << it.key() << int(it->rows.size() + 1);
@@ -588,8 +589,8 @@ void TestSearchDialogs::rowsOutsideTheDialog()
 
     // A tick that the dialog has not acted upon yet: loading a row outside
     // the dialog changes no row but brings the visibility up to date.
-    FIND(check, QCheckBox, d.get(), specOf(className).rows.front().check);
-    FIND(list, QComboBox, d.get(), specOf(className).rows.front().list);
+    FIND(check, QCheckBox, d.get(), expectedOf(className).rows.front().check);
+    FIND(list, QComboBox, d.get(), expectedOf(className).rows.front().list);
     {
         const QSignalBlocker blocker(check);
         check->setChecked(false);
@@ -638,7 +639,7 @@ void TestSearchDialogs::typedBounds()
     QFETCH(QString, keys);
     QFETCH(QString, shown);
     QFETCH(double, bound);
-    const RowSpec &r = specOf(className).rows[row - 1];
+    const ExpectedRow &r = expectedOf(className).rows[row - 1];
     MAKE(d, className);
     d->AjustaDados({true, Between, loaded, loaded}, row);
     QVERIFY(showActive(d.get()));
@@ -662,7 +663,7 @@ void TestSearchDialogs::typedBounds()
 void TestSearchDialogs::boundsFollowTheLocale()
 {
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-    TFiltroDAngFm d;
+    TFiltroDAngFm d(family::ANG.detailCriteria);
     d.AjustaDados({true, Between, 45.5, 1500}, 1);
     QVERIFY(showActive(&d));
     FIND(first, TBoundEdit, &d, "h1T");
@@ -686,7 +687,7 @@ void TestSearchDialogs::closing_data()
     QTest::addColumn<QString>("className");
     QTest::addColumn<QString>("action");
     QTest::addColumn<int>("result");
-    for (const QString &cls : specs().keys()) {
+    for (const QString &cls : expectedDialogs().keys()) {
         const auto add = [&](const char *action, int result) {
             QTest::addRow("%s/%s", qPrintable(cls), action) << cls << QString::fromLatin1(action) << result;
         };
@@ -704,7 +705,7 @@ void TestSearchDialogs::closing()
     QFETCH(QString, className);
     QFETCH(QString, action);
     QFETCH(int, result);
-    const DialogSpec &spec = specOf(className);
+    const ExpectedDialog &design = expectedOf(className);
     MAKE(d, className);
     d->AjustaDados({true, MoreThan, 5, 0}, 1);
     d->setResult(-1);
@@ -715,16 +716,16 @@ void TestSearchDialogs::closing()
         FIND(ok, QPushButton, d.get(), "OkBt");
         QTest::mouseClick(ok, Qt::LeftButton);
     } else if (action == u"Cancel button") {
-        FIND(cancel, QPushButton, d.get(), spec.cancel);
+        FIND(cancel, QPushButton, d.get(), design.cancel);
         QTest::mouseClick(cancel, Qt::LeftButton);
     } else if (action == u"Enter on a check box") {
-        FIND(check, QCheckBox, d.get(), spec.rows.back().check);
+        FIND(check, QCheckBox, d.get(), design.rows.back().check);
         check->setFocus();
         QTRY_VERIFY(check->hasFocus());
         QTest::keyClick(check, Qt::Key_Return);
         QVERIFY(!check->isChecked());
     } else if (action == u"Enter in a bound box") {
-        FIND(box, TBoundEdit, d.get(), spec.rows.front().first);
+        FIND(box, TBoundEdit, d.get(), design.rows.front().first);
         box->setFocus();
         QTRY_VERIFY(box->hasFocus());
         QTest::keyClick(box, Qt::Key_Enter);
@@ -743,7 +744,7 @@ void TestSearchDialogs::closing()
 
 void TestSearchDialogs::enteredByKeyboardAndConfirmed()
 {
-    TFiltroPropFm d;
+    TFiltroPropFm d(family::HE.propertyCriteria);
     for (int row = 1; row <= d.rowCount(); ++row)
         d.AjustaDados(SearchCriterion{}, row);
     d.open();
@@ -776,7 +777,7 @@ void TestSearchDialogs::keyboardOrder_data()
     QTest::addColumn<QString>("className");
     QTest::addColumn<QList<SearchCriterion>>("criteria");
 
-    for (auto it = specs().cbegin(); it != specs().cend(); ++it) {
+    for (auto it = expectedDialogs().cbegin(); it != expectedDialogs().cend(); ++it) {
         const int rows = it->rows.size();
         QList<SearchCriterion> none(rows), every(rows, SearchCriterion{true, Between, 1, 2}), mixed(rows);
         for (int i = 0; i < rows; ++i)
@@ -791,7 +792,7 @@ void TestSearchDialogs::keyboardOrder()
 {
     QFETCH(QString, className);
     QFETCH(QList<SearchCriterion>, criteria);
-    const DialogSpec &spec = specOf(className);
+    const ExpectedDialog &design = expectedOf(className);
     MAKE(d, className);
     for (int i = 1; i <= criteria.size(); ++i)
         d->AjustaDados(criteria[i - 1], i);
@@ -799,14 +800,14 @@ void TestSearchDialogs::keyboardOrder()
     // Row by row what each row shows, then the buttons.
     QStringList expected;
     for (int i = 0; i < criteria.size(); ++i) {
-        const RowSpec &r = spec.rows[i];
+        const ExpectedRow &r = design.rows[i];
         expected << r.check;
         if (criteria[i].Enabled)
             expected << r.list << r.first;
         if (criteria[i].Enabled && criteria[i].Mode == Between)
             expected << r.second;
     }
-    expected << "OkBt" << spec.cancel << "AyudaBt";
+    expected << "OkBt" << design.cancel << "AyudaBt";
 
     QVERIFY(showActive(d.get()));
     QStringList forward{focusName()};
@@ -826,7 +827,7 @@ void TestSearchDialogs::helpButton_data()
     QTest::addColumn<QString>("className");
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("file");
-    for (const QString &cls : specs().keys()) {
+    for (const QString &cls : expectedDialogs().keys()) {
         QTest::addRow("%s/English", qPrintable(cls)) << cls << 1 << "/opt/tolmo/EN-PFHelp.hlp";
         QTest::addRow("%s/Spanish", qPrintable(cls)) << cls << 2 << "/opt/tolmo/ES-PFHelp.hlp";
     }

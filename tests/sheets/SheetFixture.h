@@ -9,6 +9,7 @@
 #include "data/AppGlobals.h"
 #include "data/Declarations.h"
 #include "data/Table.h"
+#include "sheets/Sheets.h"
 #include "support/Fixture.h"
 
 #include <QApplication>
@@ -112,6 +113,9 @@ inline std::unique_ptr<FamilyWindow> openFamily(TestShell &shell, const QString 
         w = std::make_unique<TAngFm>();
     }
     shell.children.append(w.get());
+    // As the main window does: the Data command asks for the sheet.
+    QObject::connect(w.get(), &FamilyWindow::sheetRequested, w.get(),
+                     [window = w.get()](int tab) { sheets::open(window, tab); });
     w->FormCreate();
     return w;
 }

@@ -66,12 +66,10 @@ private slots:
     {
         app::setLanguage(1);
         m_shell = std::make_unique<TestShell>();
-        sheets::install();
     }
 
     void cleanup()
     {
-        FamilyWindow::setSheetOpener(nullptr);
         m_shell.reset();
     }
 
