@@ -1,6 +1,7 @@
 #include "data/Declarations.h"
 
 #include "data/CalcFields.h"
+#include "data/Plausibility.h"
 
 #include <array>
 #include <cstring>
@@ -211,14 +212,17 @@ constexpr std::array<const char *, 11> kSuppliedFiles = {
 
 namespace decl {
 
-const TableDecl iLamParTable{"iLamParTable", "heb.DB", kILamPar, iLamParTableCalcFields};
-const TableDecl iLamIncTable{"iLamIncTable", "IPN.db", kILamInc, iLamIncTableCalcFields};
-const TableDecl uLamTable{"uLamTable", "UPN.db", kULam, uLamTableCalcFields};
-const TableDecl AngularTable{"AngularTable", "Ang.db", kAngular, AngularTableCalcFields};
-const TableDecl TolTable{"TolTable", "TOL.DB", kTol, nullptr};
-const TableDecl AceroMECTable{"AceroMECTable", "AceroMEC.db", kAceroMEC, nullptr};
-const TableDecl AceroQUITable{"AceroQUITable", "AceroQUI.db", kAceroQUI, nullptr};
-const TableDecl AceroDESTable{"AceroDESTable", "AceroDES.db", kAceroDES, nullptr};
+const TableDecl iLamParTable{"iLamParTable", "heb.DB", kILamPar, iLamParTableCalcFields, plausible::iLamPar,
+                             "Designation"};
+const TableDecl iLamIncTable{"iLamIncTable", "IPN.db", kILamInc, iLamIncTableCalcFields, plausible::tapered,
+                             "Designation"};
+const TableDecl uLamTable{"uLamTable", "UPN.db", kULam, uLamTableCalcFields, plausible::tapered, "Designation"};
+const TableDecl AngularTable{"AngularTable", "Ang.db", kAngular, AngularTableCalcFields, plausible::angle,
+                             "Designation"};
+const TableDecl TolTable{"TolTable", "TOL.DB", kTol, nullptr, nullptr, nullptr};
+const TableDecl AceroMECTable{"AceroMECTable", "AceroMEC.db", kAceroMEC, nullptr, nullptr, nullptr};
+const TableDecl AceroQUITable{"AceroQUITable", "AceroQUI.db", kAceroQUI, nullptr, nullptr, nullptr};
+const TableDecl AceroDESTable{"AceroDESTable", "AceroDES.db", kAceroDES, nullptr, nullptr, nullptr};
 
 const TableDecl *forFile(const QString &fileName)
 {

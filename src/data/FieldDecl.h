@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <span>
 
 class Record;
@@ -35,11 +37,17 @@ struct FieldDecl {
 // Writes the computed fields of one fetched row.
 using CalcFieldsHook = void (*)(Record &row);
 
+// Answers what makes a stored row implausible ("the field \"tf\" holds 0;
+// it must be positive"), or an empty text when nothing does.
+using RowCheckHook = QString (*)(const Record &row);
+
 struct TableDecl {
     const char *component;   // component name of the table in its window
     const char *defaultFile; // declared file name
     std::span<const FieldDecl> fields;
     CalcFieldsHook calcFields; // nullptr for tables without computed fields
+    RowCheckHook checkRow;     // nullptr for tables whose rows need no check
+    const char *uniqueKey;     // a field that must be present and unique, or nullptr
 
     // Index of the field whose name equals name ignoring case, or -1.
     int indexOf(const char *name) const;

@@ -1,13 +1,18 @@
 #include "data/Table.h"
 
 #include "data/DisplayFormat.h"
+#include "data/TableChecksum.h"
 #include "data/TableError.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUrl>
 
 namespace {
 
@@ -39,7 +44,38 @@ bool isNumber(const QVariant &v)
            || t == QMetaType::ULongLong || t == QMetaType::UInt;
 }
 
-// Opens one SQLite connection for the duration of a read and removes it after.
+// What a user can do about a table file that cannot be trusted.
+const char *const kRemedy = "Reinstall the catalogue to restore the supplied tables; a data supplier who changed the "
+                            "file on purpose checks and seals it with \"tolmo-cli seal\".";
+
+// "The table file X has been altered or damaged: why." with the remedy, and
+// SQLite's own words, where there are any, on a line of their own.
+TableError damaged(const QString &shown, const QString &why, const QString &detail = {})
+{
+    QString text = QStringLiteral("The table file %1 has been altered or damaged: %2. %3")
+                       .arg(shown, why, QLatin1String(kRemedy));
+    if (!detail.isEmpty())
+        text += QStringLiteral("\nDetail: ") + detail;
+    return TableError(text);
+}
+
+// SQLite keeps the journal mode in bytes 18 and 19 of the file header: 2 is
+// write-ahead logging, which cannot be read without writing files beside
+// the table.
+bool isWriteAheadLog(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = f.read(100);
+    return head.size() == 100 && head.startsWith(QByteArrayLiteral("SQLite format 3\0"))
+           && (head[18] == 2 || head[19] == 2);
+}
+
+// Opens one SQLite connection for the duration of a read and removes it
+// after. The file is opened read-only and immutable, so that SQLite creates
+// no file beside it (no journal, no lock file) and ignores any it finds:
+// reading a table never writes, also in a read-only folder.
 class Connection {
 public:
     explicit Connection(const QString &path)
@@ -51,8 +87,10 @@ public:
             throw TableError(QStringLiteral("Cannot open the table \"%1\": the SQLite driver of Qt is not installed")
                                  .arg(path));
         }
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+        uri.setQuery(QStringLiteral("immutable=1"));
+        db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
         if (!db.open()) {
             throw TableError(QStringLiteral("Cannot open the table \"%1\": %2").arg(path, db.lastError().text()));
         }
@@ -131,6 +169,11 @@ void Table::readFile(const QString &path)
 {
     const QString shown = QDir::toNativeSeparators(path);
     m_rows.clear();
+    if (isWriteAheadLog(path)) {
+        throw TableError(QStringLiteral("The table file %1 is in write-ahead-log mode, which cannot be read without "
+                                        "writing files beside it. %2")
+                             .arg(shown, QLatin1String(kRemedy)));
+    }
     Connection connection(path);
     QSqlDatabase db = connection.database();
     {
@@ -150,7 +193,7 @@ void Table::readFile(const QString &path)
             || query.value(0).toString() != u"ok") {
             const QString detail = query.lastError().isValid() ? query.lastError().databaseText()
                                                                : query.value(0).toString().section(u'\n', -1);
-            throw TableError(QStringLiteral("The table file %1 is damaged: %2").arg(shown, detail));
+            throw damaged(shown, QStringLiteral("its structure is broken"), detail);
         }
         if (tables.isEmpty())
             throw TableError(QStringLiteral("The file %1 holds no table").arg(shown));
@@ -162,17 +205,18 @@ void Table::readFile(const QString &path)
         }
         const QString table = tables.first();
 
-        if (!query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(table)))) {
+        if (!query.exec(QStringLiteral("SELECT * FROM %1").arg(quoted(table)))) {
             throw TableError(QStringLiteral("The file %1 cannot be read: %2")
                                  .arg(shown, query.lastError().databaseText()));
         }
+        const QSqlRecord header = query.record();
         QStringList columns;
-        while (query.next())
-            columns << query.value(1).toString();
+        for (int i = 0; i < header.count(); ++i)
+            columns << header.fieldName(i);
 
         // Bind every declared stored field to its column, ignoring case.
-        std::vector<int> stored;       // declared field index per selected column
-        QStringList selected;
+        std::vector<int> stored; // declared field index per bound column
+        std::vector<int> column; // its column in the file
         for (size_t i = 0; i < m_decl->fields.size(); ++i) {
             const FieldDecl &f = m_decl->fields[i];
             if (!f.isStored())
@@ -184,18 +228,18 @@ void Table::readFile(const QString &path)
             if (it == columns.cend())
                 throw TableError(QStringLiteral("The table %1 lacks the field \"%2\"").arg(shown, name));
             stored.push_back(int(i));
-            selected << quoted(*it);
+            column.push_back(int(it - columns.cbegin()));
         }
 
-        if (!query.exec(QStringLiteral("SELECT %1 FROM %2").arg(selected.join(u','), quoted(table)))) {
-            throw TableError(QStringLiteral("The file %1 cannot be read: %2")
-                                 .arg(shown, query.lastError().databaseText()));
-        }
+        // Every value of the file enters the checksum, read or not.
+        TableChecksum checksum(table, columns);
         while (query.next()) {
+            for (int c = 0; c < columns.size(); ++c)
+                checksum.add(query.value(c));
             std::vector<QVariant> row(m_decl->fields.size());
             for (size_t c = 0; c < stored.size(); ++c) {
                 const FieldDecl &f = m_decl->fields[size_t(stored[c])];
-                QVariant v = query.value(int(c));
+                QVariant v = query.value(column[c]);
                 if (v.isNull()) {
                     row[size_t(stored[c])] = QVariant();
                     continue;
@@ -239,9 +283,49 @@ void Table::readFile(const QString &path)
             }
             m_rows.push_back(std::move(row));
         }
-        if (query.lastError().isValid()) {
-            throw TableError(QStringLiteral("The file %1 cannot be read: %2")
-                                 .arg(shown, query.lastError().databaseText()));
+        if (query.lastError().isValid())
+            throw damaged(shown, QStringLiteral("it cannot be read to the end"), query.lastError().databaseText());
+
+        // The contents must be those written when the file was supplied.
+        if (!query.exec(QStringLiteral("PRAGMA application_id")) || !query.next())
+            throw damaged(shown, QStringLiteral("its header cannot be read"), query.lastError().databaseText());
+        const std::int32_t applicationId = query.value(0).toInt();
+        if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+            throw damaged(shown, QStringLiteral("its header cannot be read"), query.lastError().databaseText());
+        const std::int32_t userVersion = query.value(0).toInt();
+        if (applicationId == 0 && userVersion == 0)
+            throw damaged(shown, QStringLiteral("it carries no content checksum"));
+        if (TableChecksum::fromHeader(applicationId, userVersion) != checksum.result())
+            throw damaged(shown, QStringLiteral("its contents do not match the checksum written when it was supplied"));
+    }
+    checkRows(shown);
+}
+
+void Table::checkRows(const QString &shown) const
+{
+    // Each row as the declaration's plausibility check sees it, then the
+    // unique key: a designation that is missing or given twice.
+    QSet<QString> keys;
+    const int key = m_decl->uniqueKey ? m_decl->indexOf(m_decl->uniqueKey) : -1;
+    for (size_t r = 0; r < m_rows.size(); ++r) {
+        std::vector<QVariant> values = m_rows[r];
+        const Record row(*m_decl, values);
+        const QString where = QStringLiteral("The table %1, row %2").arg(shown).arg(r + 1);
+        if (key >= 0) {
+            const QString name = values[size_t(key)].toString().trimmed();
+            if (name.isEmpty())
+                throw TableError(QStringLiteral("%1: the field \"%2\" is empty").arg(where, QLatin1String(m_decl->uniqueKey)));
+            if (keys.contains(name.toUpper())) {
+                throw TableError(QStringLiteral("%1: \"%2\" is given twice in the field \"%3\"")
+                                     .arg(where, name, QLatin1String(m_decl->uniqueKey)));
+            }
+            keys.insert(name.toUpper());
+        }
+        if (m_decl->checkRow) {
+            if (const QString problem = m_decl->checkRow(row); !problem.isEmpty()) {
+                const QString name = key >= 0 ? QStringLiteral(" (%1)").arg(values[size_t(key)].toString()) : QString();
+                throw TableError(QStringLiteral("%1%2: %3").arg(where, name, problem));
+            }
         }
     }
 }

@@ -32,7 +32,8 @@ private:
 };
 
 // A read-only table file: an SQLite database holding one table whose columns
-// are the declared stored fields. Opening reads every row into memory, runs
+// are the declared stored fields. Opening reads every row into memory,
+// checks the file's content checksum and the plausibility of every row, runs
 // the computed-field hook on each and applies the record filter; navigation,
 // locate and the data-change notice then work on the rows the filter accepts.
 class Table : public QObject {
@@ -107,6 +108,9 @@ signals:
 private:
     QString resolveFile() const;
     void readFile(const QString &path);
+    // Refuses the first row the declaration finds implausible, and a
+    // missing or repeated key.
+    void checkRows(const QString &shown) const;
     void moveTo(int row);
     void notifyData();
     void notifyReset();

@@ -245,7 +245,9 @@ private slots:
         QTemporaryDir dir;
         const auto size = [](const QString &name, double ss) {
             return QVariantMap{{"Designation", name}, {"H", 200.0}, {"B", 80.0}, {"Tw", 8.0}, {"Tf", 11.0},
-                               {"A", 30.0}, {"ss", ss}};
+                               {"R1", 8.0},         {"R2", 4.0},   {"D", 150.0}, {"A", 30.0},  {"Iy", 1900.0},
+                               {"Iz", 140.0},       {"Wply", 220.0}, {"Wplz", 45.0}, {"It", 12.0}, {"Iw", 9000.0},
+                               {"AL", 0.66},        {"Avz", 16.0}, {"ym", 3.9},  {"ys", 2.0},  {"ss", ss}};
         };
         fixture::writeTable(dir.path(), family + QStringLiteral(".db"),
                             family == u"IPN" ? decl::iLamIncTable : decl::uLamTable,

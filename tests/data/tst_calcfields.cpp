@@ -30,6 +30,28 @@ private:
         return cells;
     }
 
+    // A stored row of a tapered section or an angle: the given fields over
+    // plausible figures of a size of the family (the table refuses a row
+    // with an empty dimension or property).
+    static QVariantMap complete(SectionFamily family, const QVariantMap &given)
+    {
+        QVariantMap m;
+        if (family == SectionFamily::ANG) {
+            m = {{"H", 100}, {"T", 10}, {"R1", 12}, {"R2", 6}};
+        } else {
+            m = {{"H", 200}, {"B", 90},    {"Tw", 7.5},  {"Tf", 11.3}, {"R1", 7.5},  {"R2", 4.5},   {"D", 159.0},
+                 {"A", 33.4}, {"Iy", 2140}, {"Iz", 117}, {"Wply", 250}, {"Wplz", 44}, {"It", 13.5}, {"Iw", 10520},
+                 {"AL", 0.709}, {"Avz", 14}, {"ss", 42.0}, {"ym", 3.94}, {"ys", 2.01}};
+            if (family == SectionFamily::IPN) {
+                m.remove("ym");
+                m.remove("ys");
+            }
+        }
+        for (auto it = given.cbegin(); it != given.cend(); ++it)
+            m[it.key()] = it.value();
+        return m;
+    }
+
     static void compareCells(const Cells &actual, const Cells &expected)
     {
         for (auto it = expected.cbegin(); it != expected.cend(); ++it)
@@ -62,14 +84,6 @@ private slots:
                                           {"ss", "46.1"}};
         QTest::newRow("r = 0") << "HEA.DB" << fixture::heRow("HE 200 r0", 200, 200, 9, 15, 0)
                                << Cells{{"A", "75.3"}, {"Avz", "16.65"}, {"ss", "39.0"}, {"It", "47.0"}};
-        QTest::newRow("tw empty") << "HEM.DB" << fixture::heRow("HE tw0", 200, 200, -1, 15, 18)
-                                  << Cells{{"tw", ""}, {"hi", "170.0"}};
-        QTest::newRow("h empty") << "HEB.DB" << fixture::heRow("HE h0", -1, 200, 9, 15, 18)
-                                 << Cells{{"h", ""}, {"Wy", "0.0"}};
-        // Everything empty: 0/0 quotients show blank, guarded ones 0.
-        QTest::newRow("all empty") << "HEB.DB" << fixture::heRow("HE empty", -1, -1, -1, -1, -1)
-                                   << Cells{{"A", "0.0"}, {"M", "0.0"}, {"Wy", "0.0"}, {"ry", "0.00"},
-                                            {"AG", ""},   {"ssy", ""}};
     }
     void parallelFlanges()
     {
@@ -90,14 +104,6 @@ private slots:
                                  << Cells{{"M", "26.2"}, {"P", "0.262"}, {"Wy", "214.0"}, {"ry", "8.00"},
                                           {"Wz", "26.0"}, {"rz", "1.87"}, {"AG", "27.04"}, {"Sy", "125.0"},
                                           {"ssy", "17.1"}, {"Iy", "2140.0"}};
-        QTest::newRow("IPN H empty") << int(SectionFamily::IPN)
-                                     << QVariantMap{{"Designation", "IPN x"}, {"B", 90}, {"A", 33.4},
-                                                    {"Iy", 2140}, {"Iz", 117}, {"Wply", 250}, {"AL", 0.709}}
-                                     << Cells{{"Wy", "0.0"}, {"Wz", "26.0"}, {"AG", "27.04"}};
-        QTest::newRow("IPN A empty") << int(SectionFamily::IPN)
-                                     << QVariantMap{{"Designation", "IPN x"}, {"H", 200}, {"B", 90},
-                                                    {"Iy", 2140}, {"Iz", 117}, {"AL", 0.709}}
-                                     << Cells{{"M", "0.0"}, {"AG", ""}, {"ssy", ""}, {"ry", "0.00"}};
         QTest::newRow("UPN 200") << int(SectionFamily::UPN)
                                  << QVariantMap{{"Designation", "UPN 200"}, {"H", 200}, {"B", 75}, {"A", 32.2},
                                                 {"Iy", 1910}, {"Iz", 148}, {"Wply", 228}, {"ys", 2.01},
@@ -105,10 +111,6 @@ private slots:
                                  << Cells{{"M", "25.3"}, {"P", "0.253"}, {"Wy", "191.0"}, {"ry", "7.70"},
                                           {"Wz", "27.0"}, {"rz", "2.14"}, {"AG", "26.15"}, {"Sy", "114.0"},
                                           {"ssy", "16.8"}, {"ys", "2.01"}};
-        QTest::newRow("UPN ys equal to b") << int(SectionFamily::UPN)
-                                           << QVariantMap{{"Designation", "UPN x"}, {"H", 200}, {"B", 75},
-                                                          {"A", 32.2}, {"Iz", 148}, {"ys", 7.5}}
-                                           << Cells{{"Wz", ""}};
         QTest::newRow("L 100x100x10") << int(SectionFamily::ANG)
                                       << QVariantMap{{"Designation", "L 100x100x10"}, {"H", 100}, {"T", 10},
                                                      {"R1", 12}, {"R2", 6}}
@@ -117,9 +119,6 @@ private slots:
                                                {"Iv", "72.99"}, {"rv", "1.95"}, {"Iyz", "103.7"}, {"ys", "2.82"},
                                                {"U1", "3.99"}, {"U2", "3.54"}, {"V", "7.07"}, {"AL", "0.390"},
                                                {"AG", "25.92"}};
-        QTest::newRow("angle all empty") << int(SectionFamily::ANG) << QVariantMap{{"Designation", "L 0"}}
-                                         << Cells{{"A", "0.00"}, {"ys", ""}, {"AG", ""}, {"ry", "0.00"},
-                                                  {"Wy", "0.00"}};
     }
     void storedProperties()
     {
@@ -127,7 +126,9 @@ private slots:
         QFETCH(QVariantMap, row);
         QFETCH(Cells, expected);
         const FamilyInfo &f = familyInfo(SectionFamily(family));
-        compareCells(shown(*f.table, QString::fromLatin1(f.tableFile), row, expected.keys()), expected);
+        compareCells(shown(*f.table, QString::fromLatin1(f.tableFile), complete(SectionFamily(family), row),
+                           expected.keys()),
+                     expected);
     }
 
     void familiesAsData()

@@ -2,6 +2,7 @@
 // locate, notices and every way a file can be unusable.
 #include "data/Declarations.h"
 #include "data/Table.h"
+#include "data/TableChecksum.h"
 #include "data/TableError.h"
 #include "support/Fixture.h"
 
@@ -31,7 +32,9 @@ QByteArray digest(const QString &path)
 }
 
 // Runs an SQL script against a new SQLite file.
-void sqlFile(const QString &path, const QStringList &statements)
+// Runs SQL statements on a file; then, unless told not to, seals the
+// contents of its first table as the build tool does.
+void sqlFile(const QString &path, const QStringList &statements, bool seal = true)
 {
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("script"));
@@ -40,6 +43,11 @@ void sqlFile(const QString &path, const QStringList &statements)
         QSqlQuery q(db);
         for (const QString &s : statements)
             QVERIFY2(q.exec(s), qPrintable(s));
+        if (seal && q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")) && q.next()) {
+            const QString table = q.value(0).toString();
+            q.finish();
+            tablefile::writeChecksum(db, tablefile::checksumOf(db, table));
+        }
         db.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("script"));
@@ -109,20 +117,89 @@ private slots:
         QCOMPARE(t.field(QStringLiteral("Designation")).asString(), QStringLiteral("HEB 400"));
     }
 
-    void emptyFieldReadsZeroAndShowsBlank()
+    void implausibleRowsAreRefused_data()
     {
-        fixture::writeTable(m_dir.path(), QStringLiteral("IPE.DB"), decl::iLamParTable,
-                            {fixture::heRow("IPE 300", 300, 150, -1, 10.7, 15)});
-        Table t(decl::iLamParTable);
-        t.setDirectory(m_dir.path());
-        t.setFileName(QStringLiteral("IPE.DB"));
-        t.open();
-        const FieldRef tw = t.field(QStringLiteral("tw"));
-        QVERIFY(tw.isNull());
-        QCOMPARE(tw.asFloat(), 0.0);
-        QCOMPARE(tw.displayText(u'.'), QString());
-        // The computation went on with tw = 0.
-        QVERIFY(!t.field(QStringLiteral("A")).isNull());
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QList<QVariantMap>>("rows");
+        QTest::addColumn<QString>("message");
+        const QVariantMap heb200 = fixture::heRow("HEB 200", 200, 200, 9, 15, 18);
+        const auto he = [&](const char *field, const QVariant &v) {
+            QVariantMap m = heb200;
+            m[field] = v;
+            return QList<QVariantMap>{fixture::heRow("HEB 100", 100, 100, 6, 10, 12), m};
+        };
+        const QString row2 = QStringLiteral("HEB.DB, row 2 (HEB 200): ");
+        QTest::newRow("h empty") << "HEB.DB" << he("h", QVariant()) << row2 + "the field \"h\" is empty";
+        QTest::newRow("h zero") << "HEB.DB" << he("h", 0.0) << row2 + "the field \"h\" holds 0; it must be positive";
+        QTest::newRow("tw negative") << "HEB.DB" << he("tw", -9.0)
+                                     << row2 + "the field \"tw\" holds -9; it must be positive";
+        QTest::newRow("r negative") << "HEB.DB" << he("R", -1.0)
+                                    << row2 + "the field \"R\" holds -1; it cannot be negative";
+        QTest::newRow("b infinite") << "HEB.DB" << he("b", qInf()) << row2 + "the field \"b\" holds inf, which is not a number";
+        QTest::newRow("tf 1e300") << "HEB.DB" << he("tf", 1e300)
+                                  << row2 + "the field \"tf\" holds 1e+300; no rolled section has one above 5000 mm";
+        QTest::newRow("flanges meet") << "HEB.DB" << he("tf", 100.0)
+                                      << row2 + "twice the flange thickness tf (200) must be less than the height h (200)";
+        QTest::newRow("no straight web") << "HEB.DB" << he("R", 90.0)
+                                         << row2 + "the flanges and root radii, 2 (tf + r) (210) must be less than the height h (200)";
+        QTest::newRow("designation twice")
+            << "HEB.DB" << QList<QVariantMap>{heb200, fixture::heRow("heb 200", 220, 220, 9.5, 16, 18)}
+            << "HEB.DB, row 2: \"heb 200\" is given twice in the field \"Designation\"";
+        QTest::newRow("designation empty")
+            << "HEB.DB" << QList<QVariantMap>{fixture::heRow(" ", 220, 220, 9.5, 16, 18)}
+            << "HEB.DB, row 1: the field \"Designation\" is empty";
+        const QVariantMap upn{{"Designation", "UPN 200"}, {"H", 200}, {"B", 75}, {"Tw", 8.5}, {"Tf", 11.5},
+                              {"R1", 11.5}, {"R2", 6}, {"D", 151.0}, {"A", 32.2}, {"Iy", 1910}, {"Iz", 148},
+                              {"Wply", 228}, {"Wplz", 47}, {"ym", 3.94}, {"ys", 2.01}, {"It", 11.9},
+                              {"Iw", 9070}, {"AL", 0.661}, {"Avz", 17}, {"ss", 28.1}};
+        const auto channel = [&](const char *field, const QVariant &v) {
+            QVariantMap m = upn;
+            m[field] = v;
+            return QList<QVariantMap>{m};
+        };
+        QTest::newRow("UPN plausible") << "UPN.db" << channel("ss", 28.1) << "";
+        QTest::newRow("UPN Iw empty") << "UPN.db" << channel("Iw", QVariant())
+                                      << "UPN.db, row 1 (UPN 200): the field \"Iw\" is empty";
+        QTest::newRow("UPN ys at the tip") << "UPN.db" << channel("ys", 7.5)
+                                           << "the centroid ys, in mm (75) must be less than the width b (75)";
+        QTest::newRow("UPN d through the flanges") << "UPN.db" << channel("D", 180.0)
+                                                   << "the straight web d (180) must be less than the height between the flanges (177)";
+        const QVariantMap angle{{"Designation", "L 100x100x10"}, {"H", 100}, {"T", 10}, {"R1", 12}, {"R2", 6}};
+        QVariantMap thick = angle;
+        thick["T"] = 95.0;
+        QTest::newRow("angle thicker than its leg")
+            << "Ang.db" << QList<QVariantMap>{thick}
+            << "Ang.db, row 1 (L 100x100x10): the thickness and root radius, t + r1 (107) must be less than the leg h (100)";
+        QVariantMap flat = angle;
+        flat["H"] = 0.0;
+        QTest::newRow("angle leg zero") << "Ang.db" << QList<QVariantMap>{flat} << "the field \"H\" holds 0; it must be positive";
+    }
+    void implausibleRowsAreRefused()
+    {
+        // A row a rolled section cannot have is refused at open with the
+        // file, row, field and value; nothing of the table is shown.
+        QFETCH(QString, file);
+        QFETCH(QList<QVariantMap>, rows);
+        QFETCH(QString, message);
+        const TableDecl &decl = *decl::forFile(file);
+        QTemporaryDir dir;
+        fixture::writeTable(dir.path(), file, decl, rows);
+        Table t(decl);
+        t.setDirectory(dir.path());
+        t.setFileName(file);
+        if (message.isEmpty()) {
+            t.open();
+            QCOMPARE(t.recordCount(), int(rows.size()));
+            return;
+        }
+        try {
+            t.open();
+            QFAIL("the row was accepted");
+        } catch (const TableError &e) {
+            QVERIFY2(e.message().contains(message), qPrintable(e.message()));
+        }
+        QVERIFY(!t.isOpen());
+        QCOMPARE(t.recordCount(), 0);
     }
 
     void filterAndReopenRecompute()
@@ -296,6 +373,74 @@ private slots:
             QCOMPARE(digest(path), before); // nothing written
         // No journal or other file was left beside it.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), before.isEmpty() ? 0 : 1);
+    }
+
+    void alteredTablesAreRefused_data()
+    {
+        QTest::addColumn<QStringList>("sql"); // run on a supplied table without sealing it again
+        QTest::addColumn<QString>("message");
+        const QString altered = QStringLiteral("has been altered or damaged: its contents do not match the checksum");
+        QTest::newRow("a designation changed")
+            << QStringList{"UPDATE rows SET Designation = 'HEB 344' WHERE Designation = 'HEB 300'"} << altered;
+        QTest::newRow("a dimension changed") << QStringList{"UPDATE rows SET tf = 19.5 WHERE Designation = 'HEB 300'"}
+                                             << altered;
+        QTest::newRow("a text cut short") << QStringList{"UPDATE rows SET Designation = 'HEB 3'"} << altered;
+        QTest::newRow("a row added")
+            << QStringList{"INSERT INTO rows (Designation, h, b, tw, tf, R) VALUES ('HEB 500', 500, 300, 14.5, 28, 27)"}
+            << altered;
+        QTest::newRow("a row removed") << QStringList{"DELETE FROM rows WHERE Designation = 'HEB 400'"} << altered;
+        QTest::newRow("no checksum") << QStringList{"PRAGMA application_id = 0", "PRAGMA user_version = 0"}
+                                     << "has been altered or damaged: it carries no content checksum";
+        QTest::newRow("write-ahead log") << QStringList{"PRAGMA journal_mode = WAL"} << "write-ahead-log mode";
+    }
+    void alteredTablesAreRefused()
+    {
+        // A file whose contents changed after it was supplied (SQLite's own
+        // checks pass: the structure is sound) is refused with what to do,
+        // and reading it writes nothing.
+        QFETCH(QStringList, sql);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        fixture::writeTable(dir.path(), QStringLiteral("HEB.DB"), decl::iLamParTable, heRows());
+        const QString path = QDir(dir.path()).filePath(QStringLiteral("HEB.DB"));
+        sqlFile(path, sql, false);
+        const QStringList files = QDir(dir.path()).entryList(QDir::Files);
+        const QByteArray before = digest(path);
+        Table t(decl::iLamParTable);
+        t.setDirectory(dir.path());
+        t.setFileName(QStringLiteral("HEB.DB"));
+        try {
+            t.open();
+            QFAIL("the table opened");
+        } catch (const TableError &e) {
+            QVERIFY2(e.message().contains(message), qPrintable(e.message()));
+            QVERIFY2(e.message().contains(QStringLiteral("HEB.DB")), qPrintable(e.message()));
+            QVERIFY2(e.message().contains(QStringLiteral("tolmo-cli seal")), qPrintable(e.message()));
+        }
+        QCOMPARE(digest(path), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), files);
+    }
+
+    void readingIgnoresAndCreatesNoJournal()
+    {
+        // A journal left beside the table (a crashed editor's) neither stops
+        // the read nor is touched, and reading creates no file.
+        QTemporaryDir dir;
+        fixture::writeTable(dir.path(), QStringLiteral("HEB.DB"), decl::iLamParTable, heRows());
+        QFile journal(QDir(dir.path()).filePath(QStringLiteral("HEB.DB-journal")));
+        QVERIFY(journal.open(QIODevice::WriteOnly));
+        journal.write(QByteArray(1024, '\x5a'));
+        journal.close();
+        const QStringList files = QDir(dir.path()).entryList(QDir::Files);
+        const QByteArray before = digest(QDir(dir.path()).filePath(QStringLiteral("HEB.DB")));
+        Table t(decl::iLamParTable);
+        t.setDirectory(dir.path());
+        t.setFileName(QStringLiteral("HEB.DB"));
+        t.open();
+        QCOMPARE(t.recordCount(), int(heRows().size()));
+        t.close();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), files);
+        QCOMPARE(digest(QDir(dir.path()).filePath(QStringLiteral("HEB.DB"))), before);
     }
 
     void unknownFieldNameIsAnError()

@@ -79,8 +79,7 @@ inline void writeTables(const QString &dir)
     // dimensions and bolt are all empty.
     fixture::writeTable(dir, "HEM.DB", decl::iLamParTable,
                         {heRow("HEM 1000", 1008, 302, 21, 40, 30, "190", "196", "M27"),
-                         heRow("HEM 100", 120, 106, 12, 20, 12, "54", "56", "-"),
-                         heRow("HEM blank", -1, -1, -1, -1, -1, QVariant(), QVariant(), QVariant())});
+                         heRow("HEM 100", 120, 106, 12, 20, 12, "54", "56", "-")});
     fixture::writeTable(dir, "IPE.DB", decl::iLamParTable,
                         {heRow("IPE 300", 300, 150, 7.1, 10.7, 15, "70", "86", "M24")});
     fixture::writeTable(dir, "IPN.db", decl::iLamIncTable, {kIpn200});

@@ -170,15 +170,6 @@ private slots:
         QCOMPARE(slotText(*sheet, "LBPmax"), QString("pmax = 196 mm"));
     }
 
-    void emptyFieldsGiveEmptySlots()
-    {
-        // No dimensions and no bolt data at all.
-        const auto sheet = sheetOn("HEM", "HEM blank");
-        for (const char *slot : {"LBh", "LBb", "LBtf", "LBtw", "LBDmax", "LBPmin", "LBPmax"})
-            QVERIFY2(slotText(*sheet, slot).isEmpty(), slot);
-        QCOMPARE(sheet->windowTitle(), QString("HEM blank"));
-    }
-
     void inSpanishOnlyTheBoltWordsFollowTheDictionary()
     {
         // The dictionary also knows the prefixes: they must stay as they are.

@@ -254,21 +254,6 @@ private slots:
         }
     }
 
-    void emptyFieldsGiveEmptySlotsAndUndefinedValuesNoNumber()
-    {
-        // Every stored dimension empty: the computation runs on zeros, its
-        // quotients are undefined.
-        const ILamParProps p = PropILamPar({});
-        QVERIFY(!std::isfinite(p.AG));
-        QVERIFY(!std::isfinite(p.sy));
-        const auto sheet = sheetOn("HEM", "HEM blank");
-        for (const char *stored : {"LBh", "LBr", "LBb", "LBtw", "LBtf"})
-            QCOMPARE(slotText(*sheet, stored), QString());
-        QCOMPARE(slotText(*sheet, "LBA"), "A = " + num(p.A, 1) + " cm2");
-        QCOMPARE(slotText(*sheet, "LBAG"), QString("AG =  m2/t"));
-        QCOMPARE(slotText(*sheet, "LBssy"), QString("sy =  cm"));
-    }
-
     void commaLocaleAndNoThousandsSeparator()
     {
         LocaleGuard guard;

@@ -1,5 +1,7 @@
 #include "TableFileWriter.h"
 
+#include "data/TableChecksum.h"
+
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -83,6 +85,13 @@ void write(const QString &path, const QString &tableName, const QList<Column> &c
         }
         if (!db.commit())
             fail(path, db.lastError().text());
+        // Seal the contents as they read back, so that the engine refuses
+        // the file once anything in it changes.
+        try {
+            tablefile::writeChecksum(db, tablefile::checksumOf(db, tableName));
+        } catch (const std::runtime_error &e) {
+            fail(path, QString::fromUtf8(e.what()));
+        }
         db.close();
     }
     QSqlDatabase::removeDatabase(connection);

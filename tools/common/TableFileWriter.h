@@ -20,8 +20,9 @@ struct Column {
 QList<Column> storedColumns(const TableDecl &decl);
 
 // Writes path anew (through a temporary file, so a failure leaves any
-// existing file untouched). A null QVariant is written as NULL. Throws
-// std::runtime_error naming the file on failure.
+// existing file untouched), in SQLite's rollback-journal mode, with the
+// content checksum in its header. A null QVariant is written as NULL.
+// Throws std::runtime_error naming the file on failure.
 void write(const QString &path, const QString &tableName, const QList<Column> &columns,
            const QList<QVariantList> &rows);
 
