@@ -10,7 +10,8 @@ namespace cli {
 namespace {
 
 const char kUsage[] = "usage: tolmo-cli export TABLE [--raw] [--dir DIR]\n"
-                       "       tolmo-cli verify [--dir DIR]";
+                       "       tolmo-cli verify [--dir DIR]\n"
+                       "       tolmo-cli seal TABLE [--dir DIR]";
 
 int usage(QTextStream &err, const QString &problem)
 {
@@ -74,6 +75,17 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err, const QStri
             out.flush();
             if (code != 0)
                 err << "tolmo-cli: some values of the section tables are beyond tolerance\n";
+            return code;
+        }
+        if (command == u"seal") {
+            if (positional.size() != 1 || raw)
+                return usage(err, QStringLiteral("seal takes one table name and no --raw"));
+            if (!decl::forFile(positional.first())) {
+                return usage(err, QStringLiteral("%1 is not a table of the catalogue (%2)")
+                                      .arg(positional.first(), knownTables()));
+            }
+            const int code = sealTable(positional.first(), dir, out);
+            out.flush();
             return code;
         }
         return usage(err, QStringLiteral("unknown command %1").arg(command));

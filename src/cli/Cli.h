@@ -15,6 +15,11 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err, const QStri
 // export TABLE [--raw] [--dir DIR]
 int exportTable(const QString &fileName, bool raw, const QString &dir, QTextStream &out);
 
+// seal TABLE [--dir DIR]: checks a table a data supplier changed on purpose
+// (every check of the catalogue's open, and verify's for a section table)
+// and only then writes its content checksum.
+int sealTable(const QString &fileName, const QString &dir, QTextStream &out);
+
 // One CSV cell: quoted when it holds a comma, a quote or a line break.
 QString csvCell(const QString &text);
 

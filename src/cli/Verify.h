@@ -3,6 +3,9 @@
 #include <QString>
 #include <QTextStream>
 
+class Table;
+struct FamilyInfo;
+
 // tolmo-cli verify: recomputes, for every size of every section table, the
 // area, second moments, plastic moduli, painting area (and the centroid of
 // channels and angles) on the exact outline of its stored dimensions, and
@@ -23,5 +26,9 @@ inline constexpr double kLooseTolerance = 0.03;
 // every row beyond tolerance. Answers 0 when every row is within
 // tolerance, 1 otherwise. Throws TableError when a table cannot be read.
 int verifyTables(const QString &dir, QTextStream &out);
+
+// The same checks on one open section table of a family: prints its line
+// and its rows beyond tolerance, and answers how many values are beyond.
+int verifyTable(const FamilyInfo &family, Table &table, QTextStream &out);
 
 } // namespace cli

@@ -293,9 +293,9 @@ void Table::readFile(const QString &path)
         if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
             throw damaged(shown, QStringLiteral("its header cannot be read"), query.lastError().databaseText());
         const std::int32_t userVersion = query.value(0).toInt();
-        if (applicationId == 0 && userVersion == 0)
+        if (m_checksumChecked && applicationId == 0 && userVersion == 0)
             throw damaged(shown, QStringLiteral("it carries no content checksum"));
-        if (TableChecksum::fromHeader(applicationId, userVersion) != checksum.result())
+        if (m_checksumChecked && TableChecksum::fromHeader(applicationId, userVersion) != checksum.result())
             throw damaged(shown, QStringLiteral("its contents do not match the checksum written when it was supplied"));
     }
     checkRows(shown);
@@ -374,6 +374,18 @@ void Table::refilter()
     m_eof = m_visible.empty();
     notifyReset();
     notifyData();
+}
+
+void Table::openForSealing()
+{
+    m_checksumChecked = false;
+    try {
+        open();
+    } catch (...) {
+        m_checksumChecked = true;
+        throw;
+    }
+    m_checksumChecked = true;
 }
 
 void Table::close()

@@ -5,6 +5,14 @@
 #include "props/Sections.h"
 #include "support/Fixture.h"
 
+#include "data/Table.h"
+#include "data/TableError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -200,6 +208,68 @@ private slots:
         QVERIFY2(r.err.contains(QStringLiteral("UPN.db, row 1 (UPN 200): the field \"Iy\" is empty")), qPrintable(r.err));
     }
 
+    void sealAfterAnEdit_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("refusal"); // empty: sealed
+        QTest::newRow("a corrected dimension") << "HEB.DB" << "UPDATE rows SET tf = 15.5" << "";
+        QTest::newRow("a corrected detailing text") << "UPN.db" << "UPDATE rows SET Emax = '45'" << "";
+        QTest::newRow("in write-ahead-log mode") << "Ang.db" << "PRAGMA journal_mode = WAL" << "";
+        QTest::newRow("an implausible dimension") << "HEB.DB" << "UPDATE rows SET h = 0"
+                                                  << "the field \"h\" holds 0; it must be positive";
+        QTest::newRow("a property beyond tolerance") << "IPN.db" << "UPDATE rows SET Iy = Iy * 1.1"
+                                                     << "is not sealed: 1 values are beyond tolerance";
+        QTest::newRow("a bolt the rule does not give") << "UPN.db" << "UPDATE rows SET Dmax = 'M24'"
+                                                       << "is not sealed: 1 values are beyond tolerance";
+    }
+    void sealAfterAnEdit()
+    {
+        // A data supplier edits a table on purpose: the catalogue refuses it
+        // until `seal` has checked it and written its checksum; a table that
+        // fails the checks stays refused.
+        QFETCH(QString, file);
+        QFETCH(QString, sql);
+        QFETCH(QString, refusal);
+        QTemporaryDir dir;
+        writeTables(dir.path(), {ipn200()}, {upn200()});
+        const QString path = QDir(dir.path()).filePath(file);
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("edit"));
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY2(q.exec(sql), qPrintable(q.lastError().text()));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("edit"));
+        const auto opens = [&] {
+            Table t(*decl::forFile(file));
+            t.setDirectory(dir.path());
+            t.setFileName(file);
+            try {
+                t.open();
+                return true;
+            } catch (const TableError &) {
+                return false;
+            }
+        };
+        QVERIFY(!opens());
+
+        const Run r = run({"seal", file.toLower(), "--dir", dir.path()});
+        if (refusal.isEmpty()) {
+            QCOMPARE(r.err, QString());
+            QCOMPARE(r.code, 0);
+            QVERIFY2(r.out.contains(QStringLiteral("Sealed ")), qPrintable(r.out));
+            QVERIFY(opens());
+            QVERIFY(!QFile::exists(path + QStringLiteral("-wal")));
+        } else {
+            QCOMPARE(r.code, 1);
+            QVERIFY2(r.err.contains(refusal), qPrintable(r.err));
+            QVERIFY(!opens());
+        }
+    }
+
     void missingTableFails()
     {
         QTemporaryDir dir;
@@ -213,6 +283,9 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::newRow("a table") << QStringList{"verify", "HEB.DB"};
         QTest::newRow("--raw") << QStringList{"verify", "--raw"};
+        QTest::newRow("seal without a table") << QStringList{"seal"};
+        QTest::newRow("seal of two tables") << QStringList{"seal", "HEB.DB", "IPN.db"};
+        QTest::newRow("seal of no catalogue table") << QStringList{"seal", "other.db"};
     }
     void usage()
     {
@@ -220,6 +293,7 @@ private slots:
         const Run r = run(args);
         QCOMPARE(r.code, 2);
         QVERIFY(r.err.contains(QStringLiteral("tolmo-cli verify [--dir DIR]")));
+        QVERIFY(r.err.contains(QStringLiteral("tolmo-cli seal TABLE [--dir DIR]")));
     }
 };
 
