@@ -14,6 +14,9 @@
 #include <QSqlRecord>
 #include <QUrl>
 
+#include <optional>
+#include <utility>
+
 namespace {
 
 const QVariant kEmpty;
@@ -35,6 +38,25 @@ QString typeName(const QVariant &v)
     default:
         return QStringLiteral("the number %1").arg(v.toString());
     }
+}
+
+// The largest picture a table may hold, in pixels each way: the figures of
+// the catalogue are some hundreds of pixels wide. A larger one would take
+// hundreds of megabytes to decode at every look.
+constexpr quint32 kLargestPictureSide = 2048;
+
+// Width and height from the header of a PNG picture, or nothing when the
+// bytes do not start like one (other pictures are limited where decoded).
+std::optional<std::pair<quint32, quint32>> pngSize(const QByteArray &bytes)
+{
+    static const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
+    if (bytes.size() < 24 || !bytes.startsWith(signature) || bytes.mid(12, 4) != "IHDR")
+        return std::nullopt;
+    const auto be32 = [&](int at) {
+        return quint32(quint8(bytes[at])) << 24 | quint32(quint8(bytes[at + 1])) << 16
+               | quint32(quint8(bytes[at + 2])) << 8 | quint32(quint8(bytes[at + 3]));
+    };
+    return std::make_pair(be32(16), be32(20));
 }
 
 bool isNumber(const QVariant &v)
@@ -277,6 +299,18 @@ void Table::readFile(const QString &path)
                 case FieldType::Graphic:
                     if (v.typeId() != QMetaType::QByteArray)
                         throw wrong(QStringLiteral("a picture"));
+                    if (const auto size = pngSize(v.toByteArray());
+                        size && (size->first > kLargestPictureSide || size->second > kLargestPictureSide)) {
+                        throw TableError(
+                            QStringLiteral("The table %1, row %2, field \"%3\" holds a picture of %4 × %5 pixels; "
+                                           "a picture of the catalogue has at most %6 each way")
+                                .arg(shown)
+                                .arg(m_rows.size() + 1)
+                                .arg(QString::fromUtf8(f.name))
+                                .arg(size->first)
+                                .arg(size->second)
+                                .arg(kLargestPictureSide));
+                    }
                     break;
                 }
                 row[size_t(stored[c])] = std::move(v);
