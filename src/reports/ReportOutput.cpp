@@ -1,0 +1,156 @@
+#include "reports/ReportOutput.h"
+
+#include "data/AppGlobals.h"
+#include "i18n/TranslateString.h"
+#include "reports/Report.h"
+#include "reports/ReportError.h"
+#include "reports/ReportPainter.h"
+
+#include <QMessageBox>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+
+namespace reportoutput {
+
+namespace {
+
+// 1200 per inch: positions in the PDF are exact to a fiftieth of a
+// millimetre, and the fonts are measured at that resolution.
+constexpr int kPdfResolution = 1200;
+
+QStringList installedPrinters() { return QPrinterInfo::availablePrinterNames(); }
+PrinterLister g_printers = installedPrinters;
+
+void informationBox(QWidget *parent, const QString &text)
+{
+    QMessageBox::information(parent, app::ApplicationTitle(), text);
+}
+Informer g_informer = informationBox;
+
+QPageLayout a4(QPageLayout::Orientation orientation)
+{
+    return QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+} // namespace
+
+QStringList printerNames() { return g_printers(); }
+void setPrinterLister(PrinterLister lister) { g_printers = lister ? lister : installedPrinters; }
+
+void showNoPrinter(QWidget *parent) { g_informer(parent, TranslateString(QStringLiteral("There isn't any printer."))); }
+void setInformer(Informer informer) { g_informer = informer ? informer : informationBox; }
+
+void writePdf(Report &report, const QString &path) { writePdf(QList<Report *>{&report}, path); }
+
+void writePdf(const QList<Report *> &reports, const QString &path)
+{
+    const auto cannotWrite = [&path] {
+        return ReportError(TranslateString(QStringLiteral("The file %1 could not be written.")).arg(path));
+    };
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw cannotWrite();
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(kPdfResolution);
+        writer.setCreator(QString::fromLatin1(app::kNativeTitle));
+        if (!reports.isEmpty())
+            writer.setTitle(reports.first()->title());
+        writer.setPageLayout(a4(reports.isEmpty() ? QPageLayout::Portrait : reports.first()->pageSetup().orientation));
+        QPainter painter;
+        bool pageOpen = false;
+        for (Report *report : reports) {
+            // Each report is measured with the writer's metrics, which do not
+            // depend on the page in use.
+            const ReportDocument document = report->run(writer);
+            if (document.pages.isEmpty())
+                continue;
+            if (!pageOpen) {
+                writer.setPageLayout(a4(document.orientation));
+                if (!painter.begin(&writer))
+                    throw cannotWrite();
+                pageOpen = true;
+            } else {
+                writer.setPageLayout(a4(document.orientation));
+                if (!writer.newPage())
+                    throw cannotWrite();
+            }
+            if (!reportpaint::paintPages(painter, writer, document))
+                throw cannotWrite();
+        }
+        if (!pageOpen && !painter.begin(&writer))
+            throw cannotWrite();
+        if (!painter.end())
+            throw cannotWrite();
+    }
+    if (!file.commit())
+        throw cannotWrite();
+}
+
+void setUpPrinter(QPrinter &printer, const Report &report)
+{
+    const PrinterSettings &settings = report.printerSettings();
+    if (!settings.printerName.isEmpty())
+        printer.setPrinterName(settings.printerName);
+    printer.setCopyCount(std::max(1, settings.copies));
+    printer.setFullPage(true);
+    printer.setPageLayout(a4(settings.orientation.value_or(report.pageSetup().orientation)));
+    printer.setDocName(report.title());
+}
+
+void print(Report &report, QPrinter &printer)
+{
+    if (printerNames().isEmpty())
+        throw PrintError(QStringLiteral("There isn't any printer."));
+    setUpPrinter(printer, report);
+    if (printer.outputFormat() != QPrinter::NativeFormat || !printer.isValid())
+        throw PrintError(QStringLiteral("There isn't any printer."));
+    const ReportDocument document = report.run(printer, printer.pageLayout().orientation());
+    if (document.pages.isEmpty())
+        return;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw PrintError(QStringLiteral("The printer %1 could not be opened.").arg(printer.printerName()));
+    // Without a print system that makes the copies (X11 without CUPS) the
+    // copies are painted one after another.
+    const int copies = printer.supportsMultipleCopies() ? 1 : printer.copyCount();
+    bool painted = true;
+    for (int copy = 0; copy < copies && painted; ++copy)
+        painted = (copy == 0 || printer.newPage()) && reportpaint::paintPages(painter, printer, document);
+    if (!painter.end() || !painted || printer.printerState() == QPrinter::Error ||
+        printer.printerState() == QPrinter::Aborted)
+        throw PrintError(QStringLiteral("Printing on %1 failed.").arg(printer.printerName()));
+}
+
+bool printWithDialog(Report &report, QWidget *parent)
+{
+    if (printerNames().isEmpty()) {
+        showNoPrinter(parent);
+        return false;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPrinter(printer, report);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    PrinterSettings settings = report.printerSettings();
+    settings.printerName = printer.printerName();
+    settings.orientation = printer.pageLayout().orientation();
+    settings.copies = printer.copyCount();
+    report.setPrinterSettings(settings);
+    try {
+        print(report, printer);
+    } catch (const PrintError &) {
+        showNoPrinter(parent);
+        return false;
+    }
+    return true;
+}
+
+} // namespace reportoutput

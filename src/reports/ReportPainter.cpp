@@ -1,0 +1,50 @@
+#include "reports/ReportPainter.h"
+
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+namespace reportpaint {
+
+void paintPage(QPainter &painter, const ReportPage &page)
+{
+    const QPaintDevice *device = painter.device();
+    const double sx = device->logicalDpiX() / 25.4;
+    const double sy = device->logicalDpiY() / 25.4;
+    const auto toDevice = [sx, sy](const QRectF &mm) {
+        return QRectF(mm.left() * sx, mm.top() * sy, mm.width() * sx, mm.height() * sy);
+    };
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    for (const PlacedItem &item : page.items) {
+        switch (item.kind) {
+        case PlacedItem::Background:
+        case PlacedItem::Frame:
+        case PlacedItem::Rectangle:
+            painter.fillRect(toDevice(item.rect), item.colour);
+            break;
+        case PlacedItem::Text:
+            painter.setFont(item.font);
+            painter.setPen(item.colour);
+            painter.drawText(toDevice(item.rect), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
+                             item.text);
+            break;
+        case PlacedItem::Picture:
+            item.picture.paint(painter, toDevice(item.rect));
+            break;
+        }
+    }
+    painter.restore();
+}
+
+bool paintPages(QPainter &painter, QPagedPaintDevice &device, const ReportDocument &document)
+{
+    for (qsizetype i = 0; i < document.pages.size(); ++i) {
+        if (i > 0 && !device.newPage())
+            return false;
+        paintPage(painter, document.pages.at(i));
+    }
+    return true;
+}
+
+} // namespace reportpaint
