@@ -59,32 +59,38 @@ void writePdf(const QList<Report *> &reports, const QString &path)
         QPdfWriter writer(&file);
         writer.setResolution(kPdfResolution);
         writer.setCreator(QString::fromLatin1(app::kNativeTitle));
-        if (!reports.isEmpty())
-            writer.setTitle(reports.first()->title());
-        writer.setPageLayout(a4(reports.isEmpty() ? QPageLayout::Portrait : reports.first()->pageSetup().orientation));
+        // Every report runs before the first page is painted: a run sets
+        // the report's title (the document's), and a run that fails leaves
+        // nothing half written.
+        QList<ReportDocument> documents;
+        for (Report *report : reports)
+            documents.append(report->run(writer));
+        if (!documents.isEmpty())
+            writer.setTitle(documents.first().title);
+        // The first page is made at begin(), in the layout set before it.
+        QPageLayout::Orientation first = documents.isEmpty() ? QPageLayout::Portrait : documents.first().orientation;
+        for (const ReportDocument &document : documents)
+            if (!document.pages.isEmpty()) {
+                first = document.orientation;
+                break;
+            }
+        writer.setPageLayout(a4(first));
         QPainter painter;
-        bool pageOpen = false;
-        for (Report *report : reports) {
-            // Each report is measured with the writer's metrics, which do not
-            // depend on the page in use.
-            const ReportDocument document = report->run(writer);
+        if (!painter.begin(&writer))
+            throw cannotWrite();
+        bool firstPage = true;
+        for (const ReportDocument &document : documents) {
             if (document.pages.isEmpty())
                 continue;
-            if (!pageOpen) {
-                writer.setPageLayout(a4(document.orientation));
-                if (!painter.begin(&writer))
-                    throw cannotWrite();
-                pageOpen = true;
-            } else {
+            if (!firstPage) {
                 writer.setPageLayout(a4(document.orientation));
                 if (!writer.newPage())
                     throw cannotWrite();
             }
+            firstPage = false;
             if (!reportpaint::paintPages(painter, writer, document))
                 throw cannotWrite();
         }
-        if (!pageOpen && !painter.begin(&writer))
-            throw cannotWrite();
         if (!painter.end())
             throw cannotWrite();
     }

@@ -14,7 +14,9 @@ void paintPage(QPainter &painter, const ReportPage &page)
         return QRectF(mm.left() * sx, mm.top() * sy, mm.width() * sx, mm.height() * sy);
     };
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    // Rules and frames a fraction of a screen pixel wide stay visible, grey,
+    // in a preview zoomed out; paper and PDF are not affected.
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     for (const PlacedItem &item : page.items) {
         switch (item.kind) {
