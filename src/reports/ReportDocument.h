@@ -31,6 +31,7 @@ struct PlacedItem {
     QRectF rect;   // mm from the paper's corner
     QString text;
     QFont font;
+    double baseline_mm = 0; // from the top of rect to the text's baseline
     QColor colour; // text colour or fill colour
     PrintPicture picture;
     int row = -1;  // the data row of a detail line, -1 elsewhere

@@ -86,6 +86,7 @@ void ReportTextItem::placeText(const PlaceContext &context, const QString &text,
                          width, lineHeight};
             item.text = line;
             item.font = m_font;
+            item.baseline_mm = measure.ascent_mm(m_font);
             item.colour = m_colour;
             out << item;
         }

@@ -119,6 +119,8 @@ void print(Report &report, QPrinter &printer)
     const ReportDocument document = report.run(printer, printer.pageLayout().orientation());
     if (document.pages.isEmpty())
         return;
+    // The run sets the title the print queue shows.
+    printer.setDocName(document.title);
     QPainter painter;
     if (!painter.begin(&printer))
         throw PrintError(QStringLiteral("The printer %1 could not be opened.").arg(printer.printerName()));

@@ -28,7 +28,8 @@ void setPrinterLister(PrinterLister lister);
 
 // Makes printer ready for the report: the report's printer and copies, A4
 // in the printer settings' orientation (the page's when unset), the paper's
-// corner as origin, the report's title as document name.
+// corner as origin, the report's title as document name (print() names the
+// document again after the run, which may set the title).
 void setUpPrinter(QPrinter &printer, const Report &report);
 
 // Runs the report for printer and prints it there. Throws PrintError when

@@ -26,10 +26,13 @@ void paintPage(QPainter &painter, const ReportPage &page)
             painter.fillRect(toDevice(item.rect), item.colour);
             break;
         case PlacedItem::Text:
-            painter.setFont(item.font);
-            painter.setPen(item.colour);
-            painter.drawText(toDevice(item.rect), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
-                             item.text);
+            // A PDF records every change of state: change only what differs.
+            if (painter.font() != item.font)
+                painter.setFont(item.font);
+            if (painter.pen().color() != item.colour)
+                painter.setPen(item.colour);
+            // At the baseline the layout measured: no text formatting here.
+            painter.drawText(QPointF(item.rect.left() * sx, (item.rect.top() + item.baseline_mm) * sy), item.text);
             break;
         case PlacedItem::Picture:
             item.picture.paint(painter, toDevice(item.rect));

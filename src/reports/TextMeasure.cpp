@@ -9,10 +9,9 @@ TextMeasure::TextMeasure(const QPaintDevice &device)
 
 const QFontMetricsF &TextMeasure::metrics(const QFont &font)
 {
-    const QString key = font.key();
-    auto it = m_metrics.find(key);
+    auto it = m_metrics.find(font);
     if (it == m_metrics.end())
-        it = m_metrics.insert(key, QFontMetricsF(font, m_device));
+        it = m_metrics.insert(font, QFontMetricsF(font, m_device));
     return *it;
 }
 
@@ -22,6 +21,8 @@ double TextMeasure::width_mm(const QFont &font, const QString &text)
 }
 
 double TextMeasure::height_mm(const QFont &font) { return metrics(font).height() * m_mmPerDotY; }
+
+double TextMeasure::ascent_mm(const QFont &font) { return metrics(font).ascent() * m_mmPerDotY; }
 
 double TextMeasure::lineSpacing_mm(const QFont &font) { return metrics(font).lineSpacing() * m_mmPerDotY; }
 

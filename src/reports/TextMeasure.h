@@ -18,6 +18,8 @@ public:
     double width_mm(const QFont &font, const QString &text);
     // The height of one line: ascent plus descent.
     double height_mm(const QFont &font);
+    // From a line's top to its baseline.
+    double ascent_mm(const QFont &font);
     // The distance from one line's top to the next one's.
     double lineSpacing_mm(const QFont &font);
     // The text broken at blanks into lines no wider than width_mm (a word
@@ -34,5 +36,5 @@ private:
     const QPaintDevice *m_device;
     double m_mmPerDotX;
     double m_mmPerDotY;
-    QHash<QString, QFontMetricsF> m_metrics; // by QFont::key()
+    QHash<QFont, QFontMetricsF> m_metrics;
 };
