@@ -12,10 +12,12 @@
 #include <QApplication>
 #include <QGraphicsView>
 #include <QLabel>
+#include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace reportfixture;
 
@@ -274,6 +276,43 @@ private slots:
             QVERIFY(!reportoutput::printWithDialog(*m_report, &w));
             QCOMPARE(g_informed.size(), 3);
         }
+    }
+
+    // Direct printing: the print dialog comes first; cancelling it prints
+    // nothing and says nothing; a printer that fails after OK is never taken
+    // for success: the one box, and false.
+    void directPrinting_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("cancelled") << false;
+        QTest::newRow("accepted, printer fails") << true;
+    }
+
+    void directPrinting()
+    {
+        QFETCH(bool, accept);
+        reportoutput::setPrinterLister(oneMissingPrinter);
+        bool dialogShown = false;
+        QTimer timer;
+        timer.setInterval(20);
+        connect(&timer, &QTimer::timeout, [&] {
+            auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            dialogShown = true;
+            if (accept)
+                dialog->accept();
+            else
+                dialog->reject();
+        });
+        timer.start();
+        const bool printed = reportoutput::printWithDialog(*m_report, nullptr);
+        timer.stop();
+        QVERIFY(dialogShown);
+        QVERIFY(!printed);
+        QCOMPARE(g_informed, accept ? QStringList{"There isn't any printer."} : QStringList());
+        if (!accept)
+            QCOMPARE(m_runs, 0);
     }
 
     void escCloses()
