@@ -6,6 +6,7 @@
 #include "reports/ReportError.h"
 #include "reports/ReportItems.h"
 #include "reports/ReportLayout.h"
+#include "reports/TextMeasure.h"
 
 #include <QPageSize>
 
@@ -55,7 +56,14 @@ ReportDocument Report::run(const QPaintDevice &device, const std::function<void(
 ReportDocument Report::run(const QPaintDevice &device, QPageLayout::Orientation orientation,
                            const std::function<void(int percent)> &progress)
 {
+    TextMeasure measure(device);
+    // The measure is the run's: gone when the run ends, by error or not.
+    struct Running {
+        TextMeasure *&current;
+        ~Running() { current = nullptr; }
+    } running{m_measure};
+    m_measure = &measure;
     if (m_beforeRun)
         m_beforeRun();
-    return ReportLayout(*this, device, orientation).run(progress);
+    return ReportLayout(*this, measure, orientation).run(progress);
 }

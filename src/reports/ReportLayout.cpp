@@ -7,8 +7,8 @@
 
 #include <QPageSize>
 
-ReportLayout::ReportLayout(Report &report, const QPaintDevice &device, QPageLayout::Orientation orientation)
-    : m_report(report), m_measure(device)
+ReportLayout::ReportLayout(Report &report, TextMeasure &measure, QPageLayout::Orientation orientation)
+    : m_report(report), m_measure(measure)
 {
     m_document.title = report.title();
     m_document.orientation = orientation;

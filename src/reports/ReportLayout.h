@@ -5,7 +5,6 @@
 
 #include <functional>
 
-class QPaintDevice;
 class Report;
 class ReportBand;
 
@@ -13,7 +12,7 @@ class ReportBand;
 // Report::run; one object per run.
 class ReportLayout {
 public:
-    ReportLayout(Report &report, const QPaintDevice &device, QPageLayout::Orientation orientation);
+    ReportLayout(Report &report, TextMeasure &measure, QPageLayout::Orientation orientation);
     ReportDocument run(const std::function<void(int percent)> &progress);
 
 private:
@@ -27,7 +26,7 @@ private:
 
     Report &m_report;
     ReportDocument m_document;
-    TextMeasure m_measure;
+    TextMeasure &m_measure;
     double m_top = 0;    // mm: the top margin
     double m_bottom = 0; // mm: where the bottom margin begins
     double m_y = 0;      // mm: the next band's top

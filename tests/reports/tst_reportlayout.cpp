@@ -308,12 +308,13 @@ private slots:
         label->setSize_mm(width, 0);
         auto *next = new ReportLabel(band, QStringLiteral("Version 2.01"));
         next->setObjectName(QStringLiteral("Next"));
-        TextMeasure measure(m_device);
-        report.setBeforeRun(
-            [&] { next->setPosition_mm(label->textRect_mm(measure, label->caption()).right() + 2.1, 4); });
+        report.setBeforeRun([&] {
+            next->setPosition_mm(label->textRect_mm(*report.textMeasure(), label->caption()).right() + 2.1, 4);
+        });
         report.setPageSetup({QPageLayout::Portrait, QMarginsF(20, 20, 20, 20), true});
 
         const ReportDocument doc = report.run(m_device);
+        QVERIFY(!report.textMeasure());
         const QList<PlacedItem> placed = doc.pages[0].named(QStringLiteral("L"));
         QCOMPARE(placed.size(), 1);
         const QFontMetricsF fm(label->font(), &m_device);
