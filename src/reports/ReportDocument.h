@@ -34,7 +34,7 @@ struct PlacedItem {
     double baseline_mm = 0; // from the top of rect to the text's baseline
     QColor colour; // text colour or fill colour
     PrintPicture picture;
-    int row = -1;  // the data row of a detail line, -1 elsewhere
+    int row = -1;  // the data row of a detail line, -1 in other bands and on the page
 };
 
 struct PlacedBand {

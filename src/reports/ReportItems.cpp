@@ -16,7 +16,7 @@ PlacedItem ReportItem::placed(const PlaceContext &context, PlacedItem::Kind kind
     item.kind = kind;
     item.name = objectName();
     item.band = context.band;
-    item.row = context.row;
+    item.row = context.detailRow;
     return item;
 }
 

@@ -18,7 +18,8 @@ class TextMeasure;
 struct PlaceContext {
     TextMeasure *measure = nullptr;
     const Table *table = nullptr;
-    int row = -1;          // the data row of the band being placed; -1 when none
+    int row = -1;          // the data row data-bound items read; -1 when none
+    int detailRow = -1;    // the row of the detail line being placed; -1 in other bands
     QChar decimalPoint = u'.';
     QString band;          // name of the band being placed; empty on the page
     QPointF origin_mm;     // the band's corner on the paper (the paper's corner for page items)
@@ -80,8 +81,8 @@ public:
     void setWordWrap(bool wordWrap) { m_wordWrap = wordWrap; }
 
     // The rectangle the text takes on its band (mm from the band's corner),
-    // measured with the device's metrics: what a label "sized to its text"
-    // is, the version label's neighbour reads it.
+    // measured with the device's metrics: where a neighbour placed after
+    // this label's text goes (Report::textMeasure() during a run).
     QRectF textRect_mm(TextMeasure &measure, const QString &text) const;
 
     // Arial, the base font of the reports.

@@ -35,6 +35,7 @@ void ReportLayout::placeBand(ReportBand &band, int row)
     context.measure = &m_measure;
     context.table = m_report.dataSource();
     context.row = row >= 0 ? row : m_lastRow;
+    context.detailRow = row;
     context.decimalPoint = m_report.decimalPoint();
     context.band = band.objectName();
     context.origin_mm = rect.topLeft();

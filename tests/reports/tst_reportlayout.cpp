@@ -273,6 +273,7 @@ private slots:
             QCOMPARE(marks.size(), 1);
             QCOMPARE(marks[0].rect, expected);
             QVERIFY(marks[0].band.isEmpty());
+            QCOMPARE(marks[0].row, -1);
             QCOMPARE(page.items.last().name, QStringLiteral("PageMarkT"));
         }
     }
@@ -385,6 +386,8 @@ private slots:
         // Right-aligned at the anchor, 15 + 43.4 mm from the paper's edge.
         QVERIFY2(qAbs(h[1].rect.right() - 58.4) < kEps, qPrintable(QString::number(h[1].rect.right())));
         QCOMPARE(h[1].band, QStringLiteral("DetailBand1"));
+        // Items of other bands belong to no line.
+        QCOMPARE(doc.pages[0].named(QStringLiteral("QRLabelSoft")).value(0).row, -1);
         report->setDecimalPoint(u',');
         doc = report->run(m_device);
         QCOMPARE(doc.pages[0].named(QStringLiteral("QRDBText_tw"))[1].text, QStringLiteral("6,5"));
