@@ -137,7 +137,13 @@ PreviewWindow::PreviewWindow(Report &report, QWidget *parent)
     m_translator->loaded();
 }
 
-PreviewWindow::~PreviewWindow() = default;
+PreviewWindow::~PreviewWindow()
+{
+    // The page view goes before the printer it previews on (children are
+    // deleted only after the members), telling this window nothing more.
+    disconnect(m_view, nullptr, this, nullptr);
+    delete m_view;
+}
 
 QAction *PreviewWindow::addCommand(const char *name, const char *caption, const char *hint,
                                    void (PreviewWindow::*handler)())
