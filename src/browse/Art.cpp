@@ -7,26 +7,22 @@ static void initArtResources() { Q_INIT_RESOURCE(art); }
 
 namespace art {
 
-namespace {
-
-QString path(const QString &name)
+QString resourcePath(const QString &name)
 {
     static const bool initialised = (initArtResources(), true);
     Q_UNUSED(initialised);
     return QStringLiteral(":/art/%1.svg").arg(name);
 }
 
-} // namespace
-
 QSize naturalSize(const QString &name)
 {
-    QSvgRenderer renderer(path(name));
+    QSvgRenderer renderer(resourcePath(name));
     return renderer.isValid() ? renderer.defaultSize() : QSize();
 }
 
 QPixmap pixmap(const QString &name, QSize size)
 {
-    QSvgRenderer renderer(path(name));
+    QSvgRenderer renderer(resourcePath(name));
     if (!renderer.isValid())
         return {};
     if (size.isEmpty())

@@ -10,6 +10,9 @@ namespace art {
 // The picture name.svg at the given size (its own size when size is empty);
 // a null pixmap when there is no such picture.
 QPixmap pixmap(const QString &name, QSize size = {});
+// The resource path of name.svg (":/art/name.svg"), for those who draw the
+// SVG themselves (reports draw it as vectors at printer resolution).
+QString resourcePath(const QString &name);
 // The size the picture declares.
 QSize naturalSize(const QString &name);
 

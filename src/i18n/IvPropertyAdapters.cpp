@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaProperty>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
@@ -36,6 +37,16 @@ bool ownTexts(QObject *o, const QObject *)
 bool inStatusBar(QObject *o, const QObject *) { return qobject_cast<QStatusBar *>(o->parent()) != nullptr; }
 bool notInStatusBar(QObject *o, const QObject *root) { return !inStatusBar(o, root); }
 bool isRoot(QObject *o, const QObject *root) { return o == root; }
+
+// Objects that are not widgets and publish their text as a string property
+// named Caption: the printed labels of the reports.
+bool publishesCaption(QObject *o, const QObject *)
+{
+    if (o->isWidgetType())
+        return false;
+    const int index = o->metaObject()->indexOfProperty("Caption");
+    return index >= 0 && o->metaObject()->property(index).metaType().id() == QMetaType::QString;
+}
 
 QTabWidget *tabWidgetOfPage(QObject *o)
 {
@@ -95,6 +106,9 @@ const QList<TIvPropertyAdapter> kAdapters = {
     {.qtClass = "QWidget", .targets = "Caption", .applies = isTabPage,
      .get = [](QObject *o) { return tabWidgetOfPage(o)->tabText(tabWidgetOfPage(o)->indexOf(as<QWidget>(o))); },
      .set = [](QObject *o, const QString &s) { tabWidgetOfPage(o)->setTabText(tabWidgetOfPage(o)->indexOf(as<QWidget>(o)), s); }},
+    {.qtClass = "QObject", .targets = "Caption", .applies = publishesCaption,
+     .get = [](QObject *o) { return o->property("Caption").toString(); },
+     .set = [](QObject *o, const QString &s) { o->setProperty("Caption", s); }},
     // Grid column titles: the horizontal header of the view's model.
     {.qtClass = "QTableView", .targets = "DisplayLabel|Caption",
      .count = [](QObject *o) { return headerModel(o) ? headerModel(o)->columnCount() : 0; },

@@ -14,6 +14,9 @@
 #include "data/Declarations.h"
 #include "i18n/IvBinaryDictionary.h"
 #include "i18n/IvMemoryDictionary.h"
+#include "reports/PreviewWindow.h"
+#include "reports/Report.h"
+#include "reports/ReportBand.h"
 #include "sheets/TShowDetailFm.h"
 #include "sheets/TShowPropFm.h"
 #include "support/Fixture.h"
@@ -146,6 +149,8 @@ bool filledFormat(const QString &text, const QSet<QString> &asked)
 //  - a text built from another asked text followed by a number ("Record 1"
 //    from "Record "): its words are those of the other text, which is
 //    checked in its own right;
+//  - asked words and numbers joined by blanks, at least one of them a number
+//    (the preview's page position " Page 1 of 3", from "Page" and "of");
 //  - a format with no word, only placeholders and signs ("%1 - [%2]"), or
 //    such an asked format filled with asked texts (the main window's title
 //    while a maximized child window shows its own in brackets);
@@ -171,6 +176,17 @@ QString neverTranslated(const QString &text, const QSet<QString> &asked, const Q
     static const QRegularExpression trailingNumber(QStringLiteral("^(.+?)(") + kNumber + QStringLiteral(")$"));
     if (const QRegularExpressionMatch m = trailingNumber.match(text); m.hasMatch() && asked.contains(m.captured(1)))
         return QStringLiteral("built from \"%1\"").arg(m.captured(1));
+    if (const QStringList words = text.split(u' ', Qt::SkipEmptyParts); words.size() > 1) {
+        bool number = false;
+        bool all = true;
+        for (const QString &w : words) {
+            const bool isNumber = matches(kNumber, w);
+            number = number || isNumber;
+            all = all && (isNumber || asked.contains(w));
+        }
+        if (number && all)
+            return QStringLiteral("built from asked words and numbers");
+    }
     static const QRegularExpression letter(QStringLiteral("\\p{L}"));
     if (text.contains(kPlaceholder) && !QString(text).remove(kPlaceholder).contains(letter))
         return QStringLiteral("format without words");
@@ -366,6 +382,14 @@ private:
             pages->setCurrentIndex(page);
         }
 
+        // The preview window stays open through the language switches.
+        recorder.stage = QStringLiteral("report preview");
+        Report report;
+        report.setPageSetup({QPageLayout::Portrait, QMarginsF(20, 20, 20, 20), true});
+        report.addBand(BandKind::PageHeader, QStringLiteral("PageHeaderBand1"), 20);
+        PreviewWindow preview(report, &w);
+        preview.produce();
+
         recorder.stage = QStringLiteral("missing help file");
         QVERIFY(answerBox([&] { w.IndiceMnClick(); }, QMessageBox::Ok));
         if (QGuiApplication::platformName() == u"offscreen") {
@@ -423,7 +447,8 @@ private slots:
         }
         // The walk reached the texts of every kind of window.
         for (const char *text : {"&File", "Section Search", "Previous section", "Steels", "Record ", "dmax bolt",
-                                 "Do you want to exit?", "The help file %1 is missing."})
+                                 "Do you want to exit?", "The help file %1 is missing.", "Print Preview", "Page",
+                                 "Zoom to width", "Save as PDF..."})
             QVERIFY2(asked.contains(QString::fromUtf8(text)), text);
 
         const QSet<QString> askedSet(asked.cbegin(), asked.cend());
@@ -454,6 +479,9 @@ private slots:
         QTest::newRow("stress unit") << "fy (MPa)" << true;
         QTest::newRow("number") << "134.0" << true;
         QTest::newRow("counter") << "Record 1" << true;
+        QTest::newRow("page position") << " Page 1 of 3" << true;
+        QTest::newRow("asked words without a number") << "Page of" << false;
+        QTest::newRow("page position with a word never asked") << " Sheet 1 of 3" << false;
         QTest::newRow("designation") << "HEB 200" << true;
         QTest::newRow("blank title") << " " << true;
         QTest::newRow("format without words") << "%1 - [%2]" << true;
@@ -476,7 +504,8 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(bool, exempt);
-        const QSet<QString> asked{QStringLiteral("Record "), QStringLiteral("%1 - [%2]"),
+        const QSet<QString> asked{QStringLiteral("Record "), QStringLiteral("%1 - [%2]"), QStringLiteral("Page"),
+                                  QStringLiteral("of"),
                                   QStringLiteral("Raroda TOLMO Dudovavidira 2.01"), QStringLiteral("Steels")};
         const QSet<QString> data{QStringLiteral("HEB 200")};
         const QString why = neverTranslated(text, asked, data);

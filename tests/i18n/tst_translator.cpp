@@ -90,6 +90,20 @@ public:
     using QToolButton::QToolButton;
 };
 
+// An object that is not a widget and publishes its text as Caption, as the
+// printed labels of the reports do.
+class TPrintedLabel : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ caption WRITE setCaption)
+public:
+    TPrintedLabel(const QString &caption, QObject *parent) : QObject(parent), m_caption(caption) {}
+    QString caption() const { return m_caption; }
+    void setCaption(const QString &caption) { m_caption = caption; }
+
+private:
+    QString m_caption;
+};
+
 class TBaseFm : public QWidget {
     Q_OBJECT
 public:
@@ -150,6 +164,11 @@ public:
         statusLabel->setObjectName("StatusBar");
         status->addPermanentWidget(statusLabel);
         status->showMessage("Products Catalogue");
+        // A label of a report band: an object in the window's tree that is no widget.
+        auto *band = new QObject(this);
+        band->setObjectName("PageHeaderBand1");
+        new TPrintedLabel("Tolerances", band);
+        band->children().first()->setObjectName("QRLabel1");
 
         translator = new TIvTranslator(this);
         translator->setObjectName("IvTranslator1");
@@ -301,6 +320,7 @@ void TestTranslator::translatesEveryTarget_data()
     QTest::newRow("action hint") << "PrintAct" << "toolTip" << "Imprimir el informe de la tabla activa"
                                  << "Print the report related to active table";
     QTest::newRow("tool button of an action") << "PrintActBt" << "text" << "Imprimir" << "Print";
+    QTest::newRow("caption published by an object") << "QRLabel1" << "Caption" << "Tolerancias" << "Tolerances";
     QTest::newRow("speed button hint") << "ProximoBt" << "toolTip" << "Perfil siguiente" << "Next section";
 }
 
