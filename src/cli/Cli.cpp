@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include "cli/Pdf.h"
 #include "cli/Verify.h"
 #include "data/Declarations.h"
 
@@ -11,7 +12,8 @@ namespace {
 
 const char kUsage[] = "usage: tolmo-cli export TABLE [--raw] [--dir DIR]\n"
                        "       tolmo-cli verify [--dir DIR]\n"
-                       "       tolmo-cli seal TABLE [--dir DIR]";
+                       "       tolmo-cli seal TABLE [--dir DIR]\n"
+                       "       tolmo-cli pdf OUT.pdf REPORT... [--lang EN|ES] [--select FIELD:LOW:HIGH]... [--dir DIR]";
 
 int usage(QTextStream &err, const QString &problem)
 {
@@ -36,6 +38,9 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err, const QStri
     if (args.isEmpty())
         return usage(err, {});
     const QString command = args.first();
+    // pdf has options of its own.
+    if (command == u"pdf")
+        return pdfCommand(args.mid(1), out, err, defaultDir);
     QStringList positional;
     QString dir = defaultDir;
     bool raw = false;

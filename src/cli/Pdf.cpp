@@ -1,0 +1,279 @@
+#include "cli/Pdf.h"
+
+#include "browse/FamilyWindowDesc.h"
+#include "browse/SearchCriterion.h"
+#include "data/AppGlobals.h"
+#include "data/Record.h"
+#include "data/SectionFamily.h"
+#include "data/Table.h"
+#include "i18n/IvBinaryDictionary.h"
+#include "i18n/TranslateString.h"
+#include "reports/FamilyCatalogue.h"
+#include "reports/ReportOutput.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cmath>
+#include <exception>
+#include <stdexcept>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace cli {
+
+namespace {
+
+const char kPdfUsage[] =
+    "usage: tolmo-cli pdf OUT.pdf REPORT... [--lang EN|ES] [--select FIELD:LOW:HIGH]... [--dir DIR]\n"
+    "       REPORT: FAMILY-properties or FAMILY-detailing, FAMILY one of HEA, HEB, HEM, IPE, IPN, UPN, ANG";
+
+int usage(QTextStream &err, const QString &problem)
+{
+    err << "tolmo-cli: " << problem << '\n' << kPdfUsage << '\n';
+    return 2;
+}
+
+struct Request {
+    const FamilyInfo *family;
+    CatalogueKind kind;
+};
+
+// One --select: a field and the bounds given (an empty bound is none).
+struct Selection {
+    QString field;
+    std::optional<double> low;
+    std::optional<double> high;
+};
+
+// The search criteria of a family's window, by kind: the very entries the
+// search dialogs and the record filter use.
+const FamilyWindowDesc &windowOf(SectionFamily family)
+{
+    switch (family) {
+    case SectionFamily::HEA:
+    case SectionFamily::HEB:
+    case SectionFamily::HEM:
+        return family::HE;
+    case SectionFamily::IPE:
+        return family::IPE;
+    case SectionFamily::IPN:
+        return family::IPN;
+    case SectionFamily::UPN:
+        return family::UPN;
+    case SectionFamily::ANG:
+        return family::ANG;
+    }
+    return family::HE;
+}
+
+Criteria criteriaOf(SectionFamily family, CatalogueKind kind)
+{
+    const FamilyWindowDesc &w = windowOf(family);
+    return kind == CatalogueKind::Properties ? w.propertyCriteria : w.detailCriteria;
+}
+
+// The index of the criterion whose component is field, ignoring case, or -1.
+int criterionIndex(Criteria criteria, const QString &field)
+{
+    for (size_t i = 0; i < criteria.size(); ++i)
+        if (field.compare(QLatin1String(criteria[i].component), Qt::CaseInsensitive) == 0)
+            return int(i);
+    return -1;
+}
+
+QString criterionNames(SectionFamily family)
+{
+    QStringList names;
+    for (CatalogueKind kind : {CatalogueKind::Properties, CatalogueKind::Detailing})
+        for (const Criterion &c : criteriaOf(family, kind))
+            if (!names.contains(QLatin1String(c.component), Qt::CaseInsensitive))
+                names << QString::fromLatin1(c.component);
+    return names.join(QStringLiteral(", "));
+}
+
+std::optional<Request> parseReport(const QString &name)
+{
+    const int dash = name.lastIndexOf(u'-');
+    if (dash <= 0)
+        return std::nullopt;
+    const FamilyInfo *family = familyByKey(name.left(dash));
+    if (!family)
+        return std::nullopt;
+    const QString kind = name.mid(dash + 1);
+    if (kind.compare(u"properties", Qt::CaseInsensitive) == 0)
+        return Request{family, CatalogueKind::Properties};
+    if (kind.compare(u"detailing", Qt::CaseInsensitive) == 0)
+        return Request{family, CatalogueKind::Detailing};
+    return std::nullopt;
+}
+
+std::optional<Selection> parseSelection(const QString &text)
+{
+    const QStringList parts = text.split(u':');
+    if (parts.size() != 3 || parts[0].trimmed().isEmpty())
+        return std::nullopt;
+    Selection s{parts[0].trimmed(), {}, {}};
+    for (int i = 1; i <= 2; ++i) {
+        const QString bound = parts[i].trimmed();
+        if (bound.isEmpty())
+            continue;
+        bool ok = false;
+        const double v = bound.toDouble(&ok);
+        if (!ok || !std::isfinite(v))
+            return std::nullopt;
+        (i == 1 ? s.low : s.high) = v;
+    }
+    if (!s.low && !s.high)
+        return std::nullopt;
+    return s;
+}
+
+// The criterion a selection stands for: more than its low bound, less than
+// its high bound, or between both; bounds included, as in the dialogs.
+SearchCriterion criterionOf(const Selection &s)
+{
+    SearchCriterion c;
+    c.Enabled = true;
+    if (s.low && s.high) {
+        c.Mode = Between;
+        c.Bound1 = *s.low;
+        c.Bound2 = *s.high;
+    } else if (s.low) {
+        c.Mode = MoreThan;
+        c.Bound1 = *s.low;
+    } else {
+        c.Mode = LessThan;
+        c.Bound1 = *s.high;
+    }
+    return c;
+}
+
+} // namespace
+
+int pdfCommand(const QStringList &args, QTextStream &out, QTextStream &err, const QString &defaultDir)
+{
+    QStringList positional;
+    QString dir = defaultDir;
+    int language = 1;
+    std::vector<Selection> selections;
+    for (int i = 0; i < args.size(); ++i) {
+        QString a = args[i];
+        QString value;
+        const bool valued = a == u"--lang" || a == u"--select" || a == u"--dir";
+        if (valued) {
+            if (++i >= args.size())
+                return usage(err, QStringLiteral("%1 needs a value").arg(a));
+            value = args[i];
+        } else if (a.startsWith(u"--") && a.contains(u'=')) {
+            value = a.mid(a.indexOf(u'=') + 1);
+            a = a.left(a.indexOf(u'='));
+        } else if (a.startsWith(u"--")) {
+            return usage(err, QStringLiteral("unknown option %1").arg(a));
+        } else {
+            positional << a;
+            continue;
+        }
+        if (a == u"--lang") {
+            if (value.compare(u"EN", Qt::CaseInsensitive) == 0)
+                language = 1;
+            else if (value.compare(u"ES", Qt::CaseInsensitive) == 0)
+                language = 2;
+            else
+                return usage(err, QStringLiteral("--lang takes EN or ES, not %1").arg(value));
+        } else if (a == u"--select") {
+            const std::optional<Selection> s = parseSelection(value);
+            if (!s)
+                return usage(err, QStringLiteral("--select takes FIELD:LOW:HIGH with at least one number, not %1")
+                                      .arg(value));
+            selections.push_back(*s);
+        } else if (a == u"--dir") {
+            dir = value;
+        } else {
+            return usage(err, QStringLiteral("unknown option %1").arg(a));
+        }
+    }
+    if (positional.size() < 2)
+        return usage(err, QStringLiteral("pdf takes an output file and at least one report"));
+    const QString output = positional.takeFirst();
+
+    std::vector<Request> requests;
+    for (const QString &name : positional) {
+        const std::optional<Request> r = parseReport(name);
+        if (!r)
+            return usage(err, QStringLiteral("unknown report %1").arg(name));
+        for (const Selection &s : selections) {
+            if (criterionIndex(criteriaOf(r->family->family, CatalogueKind::Properties), s.field) < 0 &&
+                criterionIndex(criteriaOf(r->family->family, CatalogueKind::Detailing), s.field) < 0) {
+                return usage(err, QStringLiteral("%1 is not a search field of %2 (%3)")
+                                      .arg(s.field, QString::fromLatin1(r->family->key),
+                                           criterionNames(r->family->family)));
+            }
+        }
+        requests.push_back(*r);
+    }
+
+    try {
+        // The language as the main window applies it: the code, then the
+        // dictionary of the application directory in that language.
+        app::setLanguage(language);
+        TIvBinaryDictionary dictionary(nullptr, QStringLiteral("Dictionary1"));
+        dictionary.setObjectName(QStringLiteral("IvBinaryDictionary1"));
+        dictionary.setSubLanguage(0);
+        dictionary.setLanguage(0);
+        dictionary.setBinding(ivbiLanguageToLocale);
+        dictionary.setFileName(QDir(dir).filePath(QStringLiteral("PTolmo2.dll")));
+        if (language != 1 && !dictionary.filePresent())
+            throw std::runtime_error(
+                QStringLiteral("Cannot translate: there is no dictionary %1").arg(dictionary.fileName()).toStdString());
+        if (dictionary.filePresent()) {
+            dictionary.open();
+            dictionary.setLanguage(language);
+        }
+        app::setApplicationTitle(TranslateString(QString::fromLatin1(app::kNativeTitle)));
+
+        // One table per report: each carries the record filter of its own
+        // kind of criteria.
+        std::vector<std::unique_ptr<Table>> tables;
+        std::vector<std::unique_ptr<FamilyCatalogue>> reports;
+        for (const Request &r : requests) {
+            const Criteria criteria = criteriaOf(r.family->family, r.kind);
+            std::vector<std::pair<const Criterion *, SearchCriterion>> active;
+            for (const Selection &s : selections) {
+                const int index = criterionIndex(criteria, s.field);
+                if (index >= 0)
+                    active.emplace_back(&criteria[size_t(index)], criterionOf(s));
+            }
+            auto table = std::make_unique<Table>(*r.family->table);
+            table->setDirectory(dir);
+            table->setFileName(QString::fromLatin1(r.family->tableFile));
+            if (!active.empty()) {
+                table->setFilter([active](const Record &row) {
+                    for (const auto &[quantity, criterion] : active)
+                        if (!CriterionMet(criterion, quantity->value(row)))
+                            return false;
+                    return true;
+                });
+                table->setFiltered(true);
+            }
+            table->open();
+            auto report = std::make_unique<FamilyCatalogue>(r.family->family, r.kind);
+            report->Ajusta(r.family->family, table.get(), !active.empty());
+            tables.push_back(std::move(table));
+            reports.push_back(std::move(report));
+        }
+        QList<Report *> list;
+        for (const auto &r : reports)
+            list << r.get();
+        reportoutput::writePdf(list, output);
+        out.flush();
+        return 0;
+    } catch (const std::exception &e) {
+        out.flush();
+        err << "tolmo-cli: " << QString::fromUtf8(e.what()) << '\n';
+        return 1;
+    }
+}
+
+} // namespace cli
