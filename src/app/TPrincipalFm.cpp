@@ -13,6 +13,7 @@
 #include "i18n/IvBinaryDictionary.h"
 #include "i18n/IvTranslator.h"
 #include "i18n/TranslateString.h"
+#include "reports/CataloguePrint.h"
 #include "sheets/Sheets.h"
 
 #include <QApplication>
@@ -455,6 +456,8 @@ template <typename W> void TPrincipalFm::openFamily(QPointer<FamilyWindow> &refe
     reference = window;
     connect(window, &FamilyWindow::sheetRequested, this,
             [window](int tab) { guarded([&] { sheets::open(window, tab); }); });
+    connect(window, &FamilyWindow::printRequested, this,
+            [window] { guarded([&] { catalogueprint::printFamilyWindow(*window); }); });
     addChild(window);
     window->FormCreate();
 }

@@ -1,0 +1,166 @@
+// A family window's Print button: the catalogue of the tab shown, on the
+// window's own rows, titled by the window's search of that kind; the preview
+// is replaced by a recorder that lays the report out.
+#include "browse/SectionWindows.h"
+#include "browse/TestShell.h"
+#include "data/AppGlobals.h"
+#include "data/Table.h"
+#include "reports/CataloguePrint.h"
+#include "reports/PreviewWindow.h"
+#include "reports/Report.h"
+
+#include <QImage>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+struct Previewed {
+    QString className;
+    QString title;
+    QString familyName;
+    QStringList designations;
+};
+QList<Previewed> g_previewed;
+
+void record(Report &report, QWidget *)
+{
+    QImage device(8, 8, QImage::Format_RGB32);
+    device.setDotsPerMeterX(qRound(600 / 0.0254));
+    device.setDotsPerMeterY(qRound(600 / 0.0254));
+    const ReportDocument doc = report.run(device);
+    Previewed p{report.objectName(), {}, {}, {}};
+    for (const ReportPage &page : doc.pages) {
+        for (const PlacedItem &item : page.named(QStringLiteral("LBCatalogo")))
+            p.title = item.text;
+        for (const PlacedItem &item : page.named(QStringLiteral("LBPerfil")))
+            p.familyName = item.text;
+        for (const PlacedItem &item : page.named(QStringLiteral("QRDBText_Designation")))
+            p.designations << item.text;
+    }
+    g_previewed << p;
+}
+
+std::unique_ptr<FamilyWindow> openWindow(const QString &key)
+{
+    std::unique_ptr<FamilyWindow> w;
+    if (key.startsWith(u"HE")) {
+        app::setHeSeries(key == u"HEA" ? 1 : key == u"HEB" ? 2 : 3, key + QStringLiteral(".DB"));
+        w = std::make_unique<TILPFm>();
+    } else if (key == u"IPE") {
+        w = std::make_unique<TIPEFm>();
+    } else {
+        w = std::make_unique<TAngFm>();
+    }
+    w->FormCreate();
+    return w;
+}
+
+QStringList designations(const FamilyWindow &w)
+{
+    QStringList d;
+    const Table *t = w.sectionTable();
+    for (int r = 0; r < t->recordCount(); ++r)
+        d << t->value(r, t->fieldIndex(QStringLiteral("Designation"))).toString();
+    return d;
+}
+
+} // namespace
+
+class TestCataloguePrint : public QObject {
+    Q_OBJECT
+    TestShell m_shell;
+
+private slots:
+    void initTestCase()
+    {
+        const QString dir = qEnvironmentVariable("TOLMO_APPDIR");
+        QVERIFY2(!dir.isEmpty(), "TOLMO_APPDIR names the built application directory");
+        app::setAppDir(dir);
+        app::setLanguage(1);
+        reportpreview::setPreviewer(record);
+    }
+    void cleanupTestCase() { reportpreview::setPreviewer(nullptr); }
+    void init() { g_previewed.clear(); }
+
+    void printsTheTabShown_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("propertyH"); // 0: no property criterion; else h from it to 330 mm
+        QTest::addColumn<bool>("detailM");  // a detailing criterion M from 0 to 40 kg/m
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("IPE properties, no search") << "IPE" << 0 << 0 << false << "TCatIPEPFm"
+                                                   << "Catalogue of IPE Sections";
+        QTest::newRow("IPE properties, property search") << "IPE" << 0 << 220 << false << "TCatIPEPFm"
+                                                         << "Group of Selected IPE Sections";
+        QTest::newRow("IPE properties, only a detailing search")
+            << "IPE" << 0 << 0 << true << "TCatIPEPFm" << "Catalogue of IPE Sections";
+        QTest::newRow("IPE detailing, detailing search") << "IPE" << 1 << 0 << true << "TCatIPEDFm"
+                                                         << "Group of Selected IPE Sections";
+        QTest::newRow("angles detailing") << "ANG" << 1 << 0 << false << "TCatAngDFm"
+                                          << "Catalogue of Equal Leg Angle Sections";
+    }
+
+    // The catalogue of the tab shown, titled by the search of its own kind,
+    // listing what the window lists.
+    void printsTheTabShown()
+    {
+        QFETCH(QString, family);
+        QFETCH(int, tab);
+        QFETCH(int, propertyH);
+        QFETCH(bool, detailM);
+        QFETCH(QString, className);
+        QFETCH(QString, title);
+        const auto w = openWindow(family);
+        if (propertyH > 0)
+            w->PropertyCriteria(1) = {true, Between, double(propertyH), 330};
+        if (detailM)
+            w->DetailCriteria(5) = {true, Between, 0, 40};
+        w->findChild<QPushButton *>(QStringLiteral("BusquedaBt"))->setChecked(propertyH > 0 || detailM);
+        w->selectTab(2);
+        w->selectTab(tab);
+        const QStringList listed = designations(*w);
+        QVERIFY(!listed.isEmpty());
+
+        // The command as the main window's connection of the Print button
+        // calls it.
+        catalogueprint::printFamilyWindow(*w);
+        QCOMPARE(g_previewed.size(), 1);
+        QCOMPARE(g_previewed[0].className, className);
+        QCOMPARE(g_previewed[0].title, title);
+        QCOMPARE(g_previewed[0].designations, listed);
+    }
+
+    // The HEM window's catalogue prints HEM rows under "HEM Sections" while
+    // the HEA and HEB windows are open too.
+    void hemWhileHeaAndHebAreOpen()
+    {
+        const auto hea = openWindow(QStringLiteral("HEA"));
+        const auto hem = openWindow(QStringLiteral("HEM"));
+        const auto heb = openWindow(QStringLiteral("HEB"));
+        catalogueprint::printFamilyWindow(*hem);
+        QCOMPARE(g_previewed.size(), 1);
+        QCOMPARE(g_previewed[0].className, QStringLiteral("TCatILPPFm"));
+        QCOMPARE(g_previewed[0].familyName, QStringLiteral("HEM Sections"));
+        QCOMPARE(g_previewed[0].title, QStringLiteral("Catalogue of HEM Sections"));
+        QCOMPARE(g_previewed[0].designations, designations(*hem));
+        for (const QString &d : g_previewed[0].designations)
+            QVERIFY2(d.startsWith(u"HEM"), qPrintable(d));
+    }
+
+    // The tolerance tab's catalogue is not built yet: nothing is previewed.
+    void toleranceTabPrintsNothingYet()
+    {
+        const auto w = openWindow(QStringLiteral("IPE"));
+        w->selectTab(2);
+        catalogueprint::printFamilyWindow(*w);
+        QVERIFY(g_previewed.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestCataloguePrint)
+#include "tst_catalogueprint.moc"
