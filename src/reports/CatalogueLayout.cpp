@@ -140,8 +140,8 @@ constexpr SectionFamily kAng[] = {SectionFamily::ANG};
 constexpr CatalogueKind P = CatalogueKind::Properties;
 constexpr CatalogueKind D = CatalogueKind::Detailing;
 constexpr char kSoftware[] = "Raroda TOLMO Dudovavidira";
-constexpr RuleSpec kPropertyRule{1.7, 12.2, 246.0, 0.3};
-constexpr RuleSpec kDetailingRule{1.6, 12.2, 246.6, 0.3};
+constexpr RuleBox kPropertyRule{1.7, 12.2, 246.0, 0.3};
+constexpr RuleBox kDetailingRule{1.6, 12.2, 246.6, 0.3};
 
 const std::array<CatalogueLayout, 10> &all()
 {

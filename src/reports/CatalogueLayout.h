@@ -32,7 +32,7 @@ struct CatalogueColumn {
 };
 
 // A filled rule: left, top, width, height.
-struct RuleSpec {
+struct RuleBox {
     double left_mm, top_mm, width_mm, height_mm;
 };
 
@@ -43,7 +43,7 @@ struct CatalogueLayout {
     const char *software;             // QRLabelSoft's text
     const char *familyName;           // LBPerfil as stored ("HEB Sections")
     double pageHeaderHeight_mm;
-    RuleSpec rule;                    // under the software name
+    RuleBox rule;                    // under the software name
     QPointF familyNameAt_mm;          // LBPerfil
     double familyNameBox_mm;          // > 0: LBPerfil centred in a box this wide
     QPointF drawingAt_mm;             // QRImage2

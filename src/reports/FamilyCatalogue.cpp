@@ -1,6 +1,7 @@
 #include "reports/FamilyCatalogue.h"
 
 #include "browse/Art.h"
+#include "browse/ErrorReport.h"
 #include "data/AppGlobals.h"
 #include "i18n/IvDictionary.h" // IvTranslator.h reads a QPointer<TIvDictionary> inline
 #include "i18n/IvTranslator.h"
@@ -78,7 +79,7 @@ FamilyCatalogue::FamilyCatalogue(const CatalogueLayout &layout, QObject *parent)
     m_translator->setObjectName(QStringLiteral("IvTranslator1"));
     m_translator->setDictionaryName(QStringLiteral("Dictionary1"));
     m_translator->setTargetsData(QStringLiteral("(1 3 ('*' 'Hint' 0) ('*' 'Filter' 0) ('*' 'Caption' 0))"));
-    connect(m_translator, &TIvTranslator::OnLanguageChange, this, [this] { IvTranslator1LanguageChange(); });
+    connect(m_translator, &TIvTranslator::OnLanguageChange, this, guard([this] { IvTranslator1LanguageChange(); }));
     m_translator->loaded();
     // Without a dictionary nothing is translated and no notice comes; the
     // report still carries the logo of the current language.
