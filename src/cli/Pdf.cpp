@@ -40,13 +40,6 @@ struct Request {
     CatalogueKind kind;
 };
 
-// One --select: a field and the bounds given (an empty bound is none).
-struct Selection {
-    QString field;
-    std::optional<double> low;
-    std::optional<double> high;
-};
-
 // The search criteria of a family's window, by kind: the very entries the
 // search dialogs and the record filter use.
 const FamilyWindowDesc &windowOf(SectionFamily family)
@@ -109,30 +102,9 @@ std::optional<Request> parseReport(const QString &name)
     return std::nullopt;
 }
 
-std::optional<Selection> parseSelection(const QString &text)
-{
-    const QStringList parts = text.split(u':');
-    if (parts.size() != 3 || parts[0].trimmed().isEmpty())
-        return std::nullopt;
-    Selection s{parts[0].trimmed(), {}, {}};
-    for (int i = 1; i <= 2; ++i) {
-        const QString bound = parts[i].trimmed();
-        if (bound.isEmpty())
-            continue;
-        bool ok = false;
-        const double v = bound.toDouble(&ok);
-        if (!ok || !std::isfinite(v))
-            return std::nullopt;
-        (i == 1 ? s.low : s.high) = v;
-    }
-    if (!s.low && !s.high)
-        return std::nullopt;
-    return s;
-}
-
 // The criterion a selection stands for: more than its low bound, less than
 // its high bound, or between both; bounds included, as in the dialogs.
-SearchCriterion criterionOf(const Selection &s)
+SearchCriterion criterionOf(const RangeSelection &s)
 {
     SearchCriterion c;
     c.Enabled = true;
@@ -152,12 +124,61 @@ SearchCriterion criterionOf(const Selection &s)
 
 } // namespace
 
+std::optional<RangeSelection> parseSelection(const QString &text)
+{
+    const QStringList parts = text.split(u':');
+    if (parts.size() != 3 || parts[0].trimmed().isEmpty())
+        return std::nullopt;
+    RangeSelection s{parts[0].trimmed(), {}, {}};
+    for (int i = 1; i <= 2; ++i) {
+        const QString bound = parts[i].trimmed();
+        if (bound.isEmpty())
+            continue;
+        bool ok = false;
+        const double v = bound.toDouble(&ok);
+        if (!ok || !std::isfinite(v))
+            return std::nullopt;
+        (i == 1 ? s.low : s.high) = v;
+    }
+    if (!s.low && !s.high)
+        return std::nullopt;
+    return s;
+}
+
+std::unique_ptr<Table> catalogueTable(const FamilyInfo &family, CatalogueKind kind,
+                                      const std::vector<RangeSelection> &selections, const QString &dir,
+                                      bool &selected)
+{
+    const Criteria criteria = criteriaOf(family.family, kind);
+    std::vector<std::pair<const Criterion *, SearchCriterion>> active;
+    for (const RangeSelection &s : selections) {
+        const int index = criterionIndex(criteria, s.field);
+        if (index >= 0)
+            active.emplace_back(&criteria[size_t(index)], criterionOf(s));
+    }
+    auto table = std::make_unique<Table>(*family.table);
+    table->setDirectory(dir);
+    table->setFileName(QString::fromLatin1(family.tableFile));
+    if (!active.empty()) {
+        table->setFilter([active](const Record &row) {
+            for (const auto &[quantity, criterion] : active)
+                if (!CriterionMet(criterion, quantity->value(row)))
+                    return false;
+            return true;
+        });
+        table->setFiltered(true);
+    }
+    table->open();
+    selected = !active.empty();
+    return table;
+}
+
 int pdfCommand(const QStringList &args, QTextStream &out, QTextStream &err, const QString &defaultDir)
 {
     QStringList positional;
     QString dir = defaultDir;
     int language = 1;
-    std::vector<Selection> selections;
+    std::vector<RangeSelection> selections;
     for (int i = 0; i < args.size(); ++i) {
         QString a = args[i];
         QString value;
@@ -183,7 +204,7 @@ int pdfCommand(const QStringList &args, QTextStream &out, QTextStream &err, cons
             else
                 return usage(err, QStringLiteral("--lang takes EN or ES, not %1").arg(value));
         } else if (a == u"--select") {
-            const std::optional<Selection> s = parseSelection(value);
+            const std::optional<RangeSelection> s = parseSelection(value);
             if (!s)
                 return usage(err, QStringLiteral("--select takes FIELD:LOW:HIGH with at least one number, not %1")
                                       .arg(value));
@@ -203,7 +224,7 @@ int pdfCommand(const QStringList &args, QTextStream &out, QTextStream &err, cons
         const std::optional<Request> r = parseReport(name);
         if (!r)
             return usage(err, QStringLiteral("unknown report %1").arg(name));
-        for (const Selection &s : selections) {
+        for (const RangeSelection &s : selections) {
             if (criterionIndex(criteriaOf(r->family->family, CatalogueKind::Properties), s.field) < 0 &&
                 criterionIndex(criteriaOf(r->family->family, CatalogueKind::Detailing), s.field) < 0) {
                 return usage(err, QStringLiteral("%1 is not a search field of %2 (%3)")
@@ -238,28 +259,10 @@ int pdfCommand(const QStringList &args, QTextStream &out, QTextStream &err, cons
         std::vector<std::unique_ptr<Table>> tables;
         std::vector<std::unique_ptr<FamilyCatalogue>> reports;
         for (const Request &r : requests) {
-            const Criteria criteria = criteriaOf(r.family->family, r.kind);
-            std::vector<std::pair<const Criterion *, SearchCriterion>> active;
-            for (const Selection &s : selections) {
-                const int index = criterionIndex(criteria, s.field);
-                if (index >= 0)
-                    active.emplace_back(&criteria[size_t(index)], criterionOf(s));
-            }
-            auto table = std::make_unique<Table>(*r.family->table);
-            table->setDirectory(dir);
-            table->setFileName(QString::fromLatin1(r.family->tableFile));
-            if (!active.empty()) {
-                table->setFilter([active](const Record &row) {
-                    for (const auto &[quantity, criterion] : active)
-                        if (!CriterionMet(criterion, quantity->value(row)))
-                            return false;
-                    return true;
-                });
-                table->setFiltered(true);
-            }
-            table->open();
+            bool selected = false;
+            auto table = catalogueTable(*r.family, r.kind, selections, dir, selected);
             auto report = std::make_unique<FamilyCatalogue>(r.family->family, r.kind);
-            report->Ajusta(r.family->family, table.get(), !active.empty());
+            report->Ajusta(r.family->family, table.get(), selected);
             tables.push_back(std::move(table));
             reports.push_back(std::move(report));
         }

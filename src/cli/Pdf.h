@@ -1,8 +1,16 @@
 #pragma once
 
+#include "reports/CatalogueLayout.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class Table;
 
 namespace cli {
 
@@ -11,5 +19,23 @@ namespace cli {
 // display. args are those after "pdf". Exit codes as run()'s; a failed run
 // leaves no file behind.
 int pdfCommand(const QStringList &args, QTextStream &out, QTextStream &err, const QString &defaultDir);
+
+// One --select FIELD:LOW:HIGH: a search field and the bounds given.
+struct RangeSelection {
+    QString field;
+    std::optional<double> low;  // alone: more than
+    std::optional<double> high; // alone: less than; with low: between
+};
+// FIELD:LOW:HIGH with a field and at least one number (a full stop as
+// decimal separator), or nothing.
+std::optional<RangeSelection> parseSelection(const QString &text);
+
+// The rows of a catalogue: the family's table in dir, opened with the
+// record filter of the selections naming a search criterion of the
+// catalogue's kind (the criteria and unrounded comparison of the search
+// dialogs, every selection met). selected tells whether any applied.
+std::unique_ptr<Table> catalogueTable(const FamilyInfo &family, CatalogueKind kind,
+                                      const std::vector<RangeSelection> &selections, const QString &dir,
+                                      bool &selected);
 
 } // namespace cli
