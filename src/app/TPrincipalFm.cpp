@@ -213,17 +213,20 @@ void TPrincipalFm::buildMenus()
 
     QMenu *arquivo = menu(nullptr, bar, "ArquivoMn", "&File");
     QMenu *imprimir = menu(arquivo, nullptr, "ImprimirMn", "&Print");
-    static const char *const families[] = {"HE&B Sections", "HE&A Sections", "HE&M Sections", "IP&E Sections",
-                                           "&IPN Sections", "&UPN Sections", "Equal Leg A&ngle Sections"};
-    static const char *const famNames[] = {"HEB", "HEA", "HEM", "IPE", "IPN", "UPN", "Ang"};
+    // One command per family in the order of the toolbar; the component
+    // names spell the angles "Ang".
+    struct Family { const char *name; const char *caption; };
+    static const Family families[] = {{"HEB", "HE&B Sections"}, {"HEA", "HE&A Sections"}, {"HEM", "HE&M Sections"},
+                                      {"IPE", "IP&E Sections"}, {"IPN", "&IPN Sections"}, {"UPN", "&UPN Sections"},
+                                      {"Ang", "Equal Leg A&ngle Sections"}};
     struct Sub { const char *name; const char *caption; };
     const Sub subs[] = {{"ImpPropMn", "&Properties"}, {"ImpDetMn", "&Dimensions for Detailing"}, {"ImpTolMn", "&Tolerances"}};
     for (int tag = 0; tag < 3; ++tag) {
         QMenu *sub = menu(imprimir, nullptr, subs[tag].name, subs[tag].caption);
-        for (int f = 0; f < 7; ++f) {
-            QAction *a = item(sub, "", QString::fromLatin1(families[f]), nullptr);
+        for (const Family &f : families) {
+            QAction *a = item(sub, "", QString::fromLatin1(f.caption), nullptr);
             a->setObjectName(QStringLiteral("%1Imp%2Mn").arg(QString::fromLatin1(subs[tag].name).left(6),
-                                                             QString::fromLatin1(famNames[f])));
+                                                             QString::fromLatin1(f.name)));
             a->setData(tag);
         }
     }
@@ -343,9 +346,9 @@ int TPrincipalFm::childWindowCount() const { return int(m_mdi->subWindowList().s
 
 void TPrincipalFm::childClosing(QWidget *child)
 {
-    for (QPointer<FamilyWindow> *ref : {&m_he[0], &m_he[1], &m_he[2], &m_ipe, &m_ipn, &m_upn, &m_ang}) {
-        if (ref->data() == child)
-            *ref = nullptr;
+    for (QPointer<FamilyWindow> &ref : m_families) {
+        if (ref.data() == child)
+            ref = nullptr;
     }
     if (m_acero == child)
         m_acero = nullptr;
@@ -353,22 +356,8 @@ void TPrincipalFm::childClosing(QWidget *child)
 
 QWidget *TPrincipalFm::familyWindow(const QString &key) const
 {
-    const QString k = key.toUpper();
-    if (k == u"HEA")
-        return m_he[0];
-    if (k == u"HEB")
-        return m_he[1];
-    if (k == u"HEM")
-        return m_he[2];
-    if (k == u"IPE")
-        return m_ipe;
-    if (k == u"IPN")
-        return m_ipn;
-    if (k == u"UPN")
-        return m_upn;
-    if (k == u"ANG")
-        return m_ang;
-    return nullptr;
+    const FamilyInfo *family = familyByKey(key);
+    return family ? m_families[size_t(family->family)] : nullptr;
 }
 
 QPixmap TPrincipalFm::languageLogo(int languageCode) const
@@ -435,15 +424,9 @@ void TPrincipalFm::addChild(QWidget *child)
     m_mdi->setActiveSubWindow(sub);
 }
 
-void TPrincipalFm::openHe(int series)
+template <typename W, typename... Args> void TPrincipalFm::openFamily(SectionFamily family, Args... args)
 {
-    static const char *const files[] = {"HEA.DB", "HEB.DB", "HEM.DB"};
-    app::setHeSeries(series, QString::fromLatin1(files[series - 1]));
-    openFamily<TILPFm>(m_he[series - 1]);
-}
-
-template <typename W> void TPrincipalFm::openFamily(QPointer<FamilyWindow> &reference)
-{
+    QPointer<FamilyWindow> &reference = m_families[size_t(family)];
     if (reference) {
         if (auto *sub = qobject_cast<QMdiSubWindow *>(reference->parentWidget())) {
             sub->show();
@@ -451,7 +434,7 @@ template <typename W> void TPrincipalFm::openFamily(QPointer<FamilyWindow> &refe
         }
         return;
     }
-    auto *window = new W;
+    auto *window = new W(args...);
     reference = window;
     connect(window, &FamilyWindow::sheetRequested, this,
             [window](int tab) { guarded([&] { sheets::open(window, tab); }); });
@@ -459,13 +442,13 @@ template <typename W> void TPrincipalFm::openFamily(QPointer<FamilyWindow> &refe
     window->FormCreate();
 }
 
-void TPrincipalFm::HEABtClick() { openHe(1); }
-void TPrincipalFm::HEBBtClick() { openHe(2); }
-void TPrincipalFm::HEMBtClick() { openHe(3); }
-void TPrincipalFm::IPEBtClick() { openFamily<TIPEFm>(m_ipe); }
-void TPrincipalFm::IPNBtClick() { openFamily<TILIFm>(m_ipn); }
-void TPrincipalFm::UPNBtClick() { openFamily<TULFm>(m_upn); }
-void TPrincipalFm::AngBtClick() { openFamily<TAngFm>(m_ang); }
+void TPrincipalFm::HEABtClick() { openFamily<TILPFm>(SectionFamily::HEA, SectionFamily::HEA); }
+void TPrincipalFm::HEBBtClick() { openFamily<TILPFm>(SectionFamily::HEB, SectionFamily::HEB); }
+void TPrincipalFm::HEMBtClick() { openFamily<TILPFm>(SectionFamily::HEM, SectionFamily::HEM); }
+void TPrincipalFm::IPEBtClick() { openFamily<TIPEFm>(SectionFamily::IPE); }
+void TPrincipalFm::IPNBtClick() { openFamily<TILIFm>(SectionFamily::IPN); }
+void TPrincipalFm::UPNBtClick() { openFamily<TULFm>(SectionFamily::UPN); }
+void TPrincipalFm::AngBtClick() { openFamily<TAngFm>(SectionFamily::ANG); }
 
 void TPrincipalFm::AceroBtClick()
 {

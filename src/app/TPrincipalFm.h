@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browse/Shell.h"
+#include "data/SectionFamily.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -93,8 +94,8 @@ private:
     void buildMenus();
     void buildToolBar();
     void rebuildWindowsMenu();
-    void openHe(int series);
-    template <typename W> void openFamily(QPointer<FamilyWindow> &reference);
+    // Brings the family's window to the front, creating it when it is not open.
+    template <typename W, typename... Args> void openFamily(SectionFamily family, Args... args);
     void addChild(QWidget *child);
     void openLink(const QString &key, const char *defaultValue, bool mail);
 
@@ -106,8 +107,8 @@ private:
     QColor m_color;
     QString m_appDir;
     QPixmap m_enLogoMDI, m_esLogoMDI, m_enLogo, m_esLogo;
-    QPointer<FamilyWindow> m_he[3];
-    QPointer<FamilyWindow> m_ipe, m_ipn, m_upn, m_ang;
+    // The open window of each family, indexed by SectionFamily.
+    QPointer<FamilyWindow> m_families[7];
     QPointer<QWidget> m_acero;
     QMenu *m_janelasMn = nullptr;
     QList<QAction *> m_windowCommands;

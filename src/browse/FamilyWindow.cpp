@@ -5,6 +5,10 @@
 #include "browse/SearchDialog.h"
 #include "browse/Shell.h"
 #include "browse/TDBNavigator.h"
+#include "browse/TFiltroDAngFm.h"
+#include "browse/TFiltroDetailFm.h"
+#include "browse/TFiltroPAngFm.h"
+#include "browse/TFiltroPropFm.h"
 #include "browse/TRxDBGrid.h"
 #include "browse/TableModel.h"
 #include "browse/Texts.h"
@@ -54,22 +58,37 @@ QLabel *sunkenStrip(QWidget *parent, const char *name)
     return l;
 }
 
+// The search dialog of a browsing tab, built on the kind's criteria.
+std::unique_ptr<SearchDialog> openSearchDialog(const SectionKind &kind, bool property, QWidget *parent)
+{
+    const Criteria criteria = property ? kind.propertyCriteria : kind.detailCriteria;
+    if (kind.dialogs == SearchDialogs::Angles) {
+        if (property)
+            return std::make_unique<TFiltroPAngFm>(criteria, parent);
+        return std::make_unique<TFiltroDAngFm>(criteria, parent);
+    }
+    if (property)
+        return std::make_unique<TFiltroPropFm>(criteria, parent);
+    return std::make_unique<TFiltroDetailFm>(criteria, parent);
+}
+
 bool isWidthField(const char *field) { return QString::fromLatin1(field).compare(u"b", Qt::CaseInsensitive) == 0; }
 
 } // namespace
 
-FamilyWindow::FamilyWindow(const FamilyWindowDesc &desc, QWidget *parent)
-    : QWidget(parent), m_desc(&desc), m_property(desc.propertyCriteria.size()), m_detail(desc.detailCriteria.size())
+FamilyWindow::FamilyWindow(const FamilyInfo &family, QWidget *parent)
+    : QWidget(parent), m_family(&family), m_window(family.window), m_kind(family.kind),
+      m_property(family.kind->propertyCriteria.size()), m_detail(family.kind->detailCriteria.size())
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromLatin1(desc.caption));
-    setMinimumSize(desc.minimumSize);
+    setWindowTitle(QString::fromLatin1(family.caption));
+    setMinimumSize(m_kind->minimumSize);
 
-    m_table = new Table(*desc.table, this);
+    m_table = new Table(*m_kind->table, this);
     m_table->setFiltered(true);
     m_table->setFilter([this](const Record &row) { return filterRecord(row); });
     m_tolTable = new Table(decl::TolTable, this);
-    m_tolTable->setObjectName(QString::fromLatin1(desc.toleranceComponent));
+    m_tolTable->setObjectName(QString::fromLatin1(m_kind->toleranceComponent));
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -88,7 +107,7 @@ FamilyWindow::FamilyWindow(const FamilyWindowDesc &desc, QWidget *parent)
     connect(m_pages, &QTabWidget::currentChanged, this, guard(this, &FamilyWindow::PageControl1Change));
     DataSource1DataChange();
 
-    m_translator = texts::makeTranslator(this, desc.translatorTargets);
+    m_translator = texts::makeTranslator(this, m_window->translatorTargets);
     connect(m_translator, &TIvTranslator::OnLanguageChange, this, guard(this, &FamilyWindow::IvTranslator1LanguageChange));
     m_translator->loaded();
 }
@@ -106,8 +125,8 @@ void FamilyWindow::buildHeading(QWidget *host)
     m_heading = new QLabel(panel);
     // In the HE window the heading is a label of its own; elsewhere it is
     // the panel's caption.
-    m_heading->setObjectName(m_desc->heading ? QStringLiteral("Panel1Caption") : QStringLiteral("LabelPanel"));
-    m_heading->setText(QString::fromLatin1(m_desc->heading ? m_desc->heading : m_desc->caption));
+    m_heading->setObjectName(m_window->heading ? QStringLiteral("Panel1Caption") : QStringLiteral("LabelPanel"));
+    m_heading->setText(QString::fromLatin1(m_window->heading ? m_window->heading : m_family->caption));
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(16);
     f.setBold(true);
@@ -150,11 +169,11 @@ QWidget *FamilyWindow::buildLeftColumn()
     m_imgProp = new QLabel(drawing);
     m_imgProp->setObjectName(QStringLiteral("ImgProp"));
     m_imgProp->setGeometry(QRect(QPoint(0, 0), kDrawing));
-    m_imgProp->setPixmap(art::pixmap(QStringLiteral("win-prop-") + QLatin1String(m_desc->art), kDrawing));
+    m_imgProp->setPixmap(art::pixmap(QStringLiteral("win-prop-") + QLatin1String(m_window->art), kDrawing));
     m_imgDet = new QLabel(drawing);
     m_imgDet->setObjectName(QStringLiteral("ImgDet"));
     m_imgDet->setGeometry(QRect(QPoint(0, 0), kDrawing));
-    m_imgDet->setPixmap(art::pixmap(QStringLiteral("win-det-") + QLatin1String(m_desc->art), kDrawing));
+    m_imgDet->setPixmap(art::pixmap(QStringLiteral("win-det-") + QLatin1String(m_window->art), kDrawing));
     m_imgDet->hide();
     m_dbText2 = new QLabel(drawing);
     m_dbText2->setObjectName(QStringLiteral("DBText2"));
@@ -162,7 +181,7 @@ QWidget *FamilyWindow::buildLeftColumn()
     m_dbText3->setObjectName(QStringLiteral("DBText3"));
     // The width value sits above the drawing's width dimension, the height
     // value left of its height dimension (angles: one on each leg).
-    QLabel *top = isWidthField(m_desc->dataLabel3) ? m_dbText3 : m_dbText2;
+    QLabel *top = isWidthField(m_kind->dataLabel3) ? m_dbText3 : m_dbText2;
     QLabel *side = top == m_dbText2 ? m_dbText3 : m_dbText2;
     top->setGeometry(65, 4, 60, 16);
     top->setAlignment(Qt::AlignCenter);
@@ -178,7 +197,7 @@ QWidget *FamilyWindow::buildLeftColumn()
     dims->setHorizontalSpacing(6);
     dims->setVerticalSpacing(1);
     static const char *const names[] = {"LabelA", "LabelB", "LabelC", "LabelD", "LabelE", "LabelF", "LabelG"};
-    for (int i = 0; i < m_desc->dimensions.size(); ++i) {
+    for (int i = 0; i < m_kind->dimensions.size(); ++i) {
         auto *l = new QLabel(panel2);
         l->setObjectName(QString::fromLatin1(names[i]));
         dims->addWidget(l, i / 2, i % 2);
@@ -223,7 +242,7 @@ QWidget *FamilyWindow::buildLeftColumn()
 
     auto *note = new QLabel(QStringLiteral("(*) - Available on request"), column);
     note->setObjectName(QStringLiteral("LBSupply"));
-    note->setVisible(m_desc->supplyNote);
+    note->setVisible(m_window->supplyNote);
     v->addWidget(note);
     v->addStretch(1);
 
@@ -240,8 +259,8 @@ QWidget *FamilyWindow::buildTabs()
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
 
-    m_model1 = new TableModel(m_table, m_desc->propertyColumns, this);
-    m_model2 = new TableModel(m_table, m_desc->detailColumns, this);
+    m_model1 = new TableModel(m_table, m_kind->propertyColumns, this);
+    m_model2 = new TableModel(m_table, m_kind->detailColumns, this);
     const auto gridPage = [&](const char *sheet, const char *caption, const char *gridName, TableModel *model) {
         auto *page = new QWidget(m_pages);
         page->setObjectName(QString::fromLatin1(sheet));
@@ -263,7 +282,7 @@ QWidget *FamilyWindow::buildTabs()
     auto *l = new QVBoxLayout(page);
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(0);
-    auto *title = new QLabel(QString::fromLatin1(m_desc->toleranceTitle), page);
+    auto *title = new QLabel(QString::fromLatin1(m_window->toleranceTitle), page);
     title->setObjectName(QStringLiteral("Panel7"));
     title->setFrameStyle(QFrame::Panel | QFrame::Raised);
     title->setMargin(4);
@@ -279,7 +298,7 @@ QWidget *FamilyWindow::buildTabs()
     row->addWidget(m_tolList);
     auto *right = new QVBoxLayout;
     right->setSpacing(0);
-    auto *norma = new QLabel(QString::fromLatin1(m_desc->norma), page);
+    auto *norma = new QLabel(QStringLiteral("  In accordance with ") + QLatin1String(m_window->standard), page);
     norma->setObjectName(QStringLiteral("NormaT"));
     norma->setAutoFillBackground(true);
     QPalette white = norma->palette();
@@ -310,14 +329,6 @@ QWidget *FamilyWindow::buildTabs()
 
 void FamilyWindow::FormCreate()
 {
-    const FamilyWindowDesc &d = *m_desc;
-    if (!d.tableFile) {
-        m_tag = app::HeSeries();
-        static const char *const captions[] = {"HEA Sections", "HEB Sections", "HEM Sections"};
-        if (m_tag >= 1 && m_tag <= 3)
-            setWindowTitle(QString::fromLatin1(captions[m_tag - 1]));
-        m_heading->setText(windowTitle());
-    }
     m_table->close();
     if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
         sub->showMaximized();
@@ -327,7 +338,7 @@ void FamilyWindow::FormCreate()
     m_tab = 0;
 
     m_table->setDirectory(app::AppDir());
-    m_table->setFileName(d.tableFile ? QString::fromLatin1(d.tableFile) : app::HeTableName());
+    m_table->setFileName(QString::fromLatin1(m_family->tableFile));
     m_table->open();
     m_tolTable->setDirectory(app::AppDir());
     m_tolTable->open();
@@ -338,11 +349,9 @@ void FamilyWindow::FormCreate()
     }
     if (Shell *shell = Shell::instance())
         shell->SetJanela(true);
-    if (d.translateAgain)
+    if (m_window->translateAgain)
         texts::translateAgain(this);
 }
-
-QString FamilyWindow::familyKey() const { return familyKeyOfFile(m_table->fileName()); }
 
 void FamilyWindow::selectTab(int tab) { m_pages->setCurrentIndex(tab); }
 
@@ -367,7 +376,7 @@ void FamilyWindow::OKBtnClick()
 
 void FamilyWindow::HelpBtnClick()
 {
-    help::showContext(help::fileFor("-PFHelp.hlp"), m_desc->helpContexts[std::clamp(m_tab, 0, 2)]);
+    help::showContext(help::fileFor("-PFHelp.hlp"), m_window->helpContexts[std::clamp(m_tab, 0, 2)]);
 }
 
 void FamilyWindow::DataSource1DataChange()
@@ -376,14 +385,14 @@ void FamilyWindow::DataSource1DataChange()
     m_regT->setText(texts::TranslateString(QStringLiteral("Record ")) + QString::number(recNo));
     const QChar point = display::systemDecimalPoint();
     for (int i = 0; i < m_dimLabels.size(); ++i) {
-        const DimensionLabel &dim = m_desc->dimensions[i];
+        const DimensionLabel &dim = m_kind->dimensions[i];
         const double value = m_table->field(QString::fromLatin1(dim.field)).asFloat();
         m_dimLabels[i]->setText(QString::fromLatin1(dim.prefix) + display::fixed(value, dim.decimals, point)
                                 + QStringLiteral(" mm"));
     }
     m_dbText1->setText(m_table->field(QStringLiteral("Designation")).asString());
-    m_dbText2->setText(m_table->field(QString::fromLatin1(m_desc->dataLabel2)).displayText(point));
-    m_dbText3->setText(m_table->field(QString::fromLatin1(m_desc->dataLabel3)).displayText(point));
+    m_dbText2->setText(m_table->field(QString::fromLatin1(m_kind->dataLabel2)).displayText(point));
+    m_dbText3->setText(m_table->field(QString::fromLatin1(m_kind->dataLabel3)).displayText(point));
 }
 
 void FamilyWindow::PageControl1Change(int tab)
@@ -410,7 +419,7 @@ void FamilyWindow::FillTolerancias()
         m_tolTable->disableControls();
         m_tolTable->first();
         m_tolList->clear();
-        const QString key = QString::fromLatin1(m_desc->toleranceKey);
+        const QString key = QString::fromLatin1(m_window->toleranceKey);
         const QString language = app::LanguagePrefix();
         const FieldRef raroda = m_tolTable->field(QStringLiteral("Raroda"));
         const FieldRef idioma = m_tolTable->field(QStringLiteral("Idioma"));
@@ -433,7 +442,7 @@ void FamilyWindow::ToleranciasLBClick()
     if (!item || !m_tolTable->isOpen())
         return;
     m_tolTable->locate(QStringLiteral("Raroda;Idioma;Tolerancia"),
-                       {QString::fromLatin1(m_desc->toleranceKey), app::LanguagePrefix(), item->text()});
+                       {QString::fromLatin1(m_window->toleranceKey), app::LanguagePrefix(), item->text()});
     showFigure();
 }
 
@@ -459,7 +468,7 @@ bool FamilyWindow::filterRecord(const Record &row) const
         return true;
     const bool property = m_tab == 0;
     const std::vector<SearchCriterion> &criteria = property ? m_property : m_detail;
-    const Criteria quantities = property ? m_desc->propertyCriteria : m_desc->detailCriteria;
+    const Criteria quantities = property ? m_kind->propertyCriteria : m_kind->detailCriteria;
     for (size_t i = 0; i < criteria.size(); ++i) {
         if (criteria[i].Enabled && !CriterionMet(criteria[i], quantities[i].value(row)))
             return false;
@@ -486,8 +495,7 @@ void FamilyWindow::BusquedaBtClick()
         return;
     const bool property = m_tab == 0;
     std::vector<SearchCriterion> &criteria = property ? m_property : m_detail;
-    std::unique_ptr<SearchDialog> dialog(property ? m_desc->propertyDialog(m_desc->propertyCriteria, this)
-                                                  : m_desc->detailDialog(m_desc->detailCriteria, this));
+    std::unique_ptr<SearchDialog> dialog = openSearchDialog(*m_kind, property, this);
     for (int i = 1; i <= int(criteria.size()); ++i)
         dialog->AjustaDados(criteria[size_t(i - 1)], i);
     if (dialog->exec() == QDialog::Accepted) {

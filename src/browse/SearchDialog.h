@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browse/Criterion.h"
+#include "data/Criterion.h"
 #include "browse/SearchCriterion.h"
 
 #include <QDialog>

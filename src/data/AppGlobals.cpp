@@ -10,8 +10,6 @@ struct Globals {
     QString appDir;
     int languageCode = 2;
     QString languagePrefix = QStringLiteral("ES");
-    int heSeries = 2;
-    QString heTableName = QStringLiteral("HEB.DB");
     QString sheetFamilyKey;
     QString title = QString::fromLatin1(kNativeTitle);
 };
@@ -44,15 +42,6 @@ void setLanguage(int code)
         globals().languagePrefix = QStringLiteral("EN");
     else if (code == 2)
         globals().languagePrefix = QStringLiteral("ES");
-}
-
-int HeSeries() { return globals().heSeries; }
-QString HeTableName() { return globals().heTableName; }
-
-void setHeSeries(int series, const QString &tableName)
-{
-    globals().heSeries = series;
-    globals().heTableName = tableName;
 }
 
 QString SheetFamilyKey() { return globals().sheetFamilyKey; }

@@ -16,12 +16,6 @@ QString LanguagePrefix();
 // Sets the code and, for 1 or 2, the prefix (another code leaves it).
 void setLanguage(int code);
 
-// The HE series (1 HEA, 2 HEB, 3 HEM) and its table file, handed to the HE
-// window about to be created.
-int HeSeries();
-QString HeTableName();
-void setHeSeries(int series, const QString &tableName);
-
 // The family of the section whose sheet is being opened ("HEB", "ANG", ...).
 QString SheetFamilyKey();
 void setSheetFamilyKey(const QString &key);

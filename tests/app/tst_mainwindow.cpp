@@ -167,7 +167,7 @@ private slots:
         // Clicking HEB again brings the existing HEB window to the front.
         w->HEBBtClick();
         QCOMPARE(w->mdiArea()->activeSubWindow(), subs[0]);
-        QCOMPARE(app::HeSeries(), 2);
+        QCOMPARE(qobject_cast<FamilyWindow *>(subs[0]->widget())->tag(), 2);
         QCOMPARE(w->familyWindow("HEA"), subs[1]->widget());
     }
 

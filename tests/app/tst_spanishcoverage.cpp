@@ -331,14 +331,13 @@ private:
 
             recorder.stage = key + QStringLiteral(" search dialogs");
             if (key == u"ANG") {
-                TFiltroPAngFm property(family::ANG.propertyCriteria, window);
-                TFiltroDAngFm detail(family::ANG.detailCriteria, window);
+                TFiltroPAngFm property(familyInfo(SectionFamily::ANG).kind->propertyCriteria, window);
+                TFiltroDAngFm detail(familyInfo(SectionFamily::ANG).kind->detailCriteria, window);
             } else {
-                TFiltroPropFm property(family::HE.propertyCriteria, window);
-                TFiltroDetailFm detail(family::HE.detailCriteria, window);
+                TFiltroPropFm property(familyInfo(SectionFamily::HEB).kind->propertyCriteria, window);
+                TFiltroDetailFm detail(familyInfo(SectionFamily::HEB).kind->detailCriteria, window);
             }
 
-            app::setSheetFamilyKey(key);
             recorder.stage = key + QStringLiteral(" property sheet");
             {
                 TShowPropFm sheet(window);
@@ -518,7 +517,6 @@ private slots:
         w.HEBBtClick();
         auto *window = qobject_cast<FamilyWindow *>(w.familyWindow(QStringLiteral("HEB")));
         QVERIFY(window);
-        app::setSheetFamilyKey(QStringLiteral("HEB"));
         TShowPropFm sheet(window);
 
         QList<QPair<QString, QList<QAction *>>> menus;

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "browse/FamilyWindow.h"
+#include "browse/SectionWindows.h"
 #include "browse/Shell.h"
 
 #include <QList>
 #include <QPointer>
+
+#include <memory>
 
 // A stand-in for the main window: counts its child windows, records the
 // calls to SetJanela and hands out the family windows it was given.
@@ -41,3 +44,27 @@ public:
     QList<bool> janela;
     QList<QWidget *> closing;
 };
+
+// The window of a family ("HEB", "ang"), created as the main window creates
+// it, its tables not yet opened.
+inline std::unique_ptr<FamilyWindow> makeFamilyWindow(const QString &key)
+{
+    const FamilyInfo *family = familyByKey(key);
+    if (!family)
+        return nullptr;
+    switch (family->family) {
+    case SectionFamily::HEA:
+    case SectionFamily::HEB:
+    case SectionFamily::HEM:
+        return std::make_unique<TILPFm>(family->family);
+    case SectionFamily::IPE:
+        return std::make_unique<TIPEFm>();
+    case SectionFamily::IPN:
+        return std::make_unique<TILIFm>();
+    case SectionFamily::UPN:
+        return std::make_unique<TULFm>();
+    case SectionFamily::ANG:
+        return std::make_unique<TAngFm>();
+    }
+    return nullptr;
+}

@@ -75,18 +75,7 @@ private slots:
         QFETCH(QString, family);
         QFETCH(QString, gauge);
         TestShell shell;
-        std::unique_ptr<FamilyWindow> w;
-        if (family.startsWith(u"HE")) {
-            const int series = family == u"HEA" ? 1 : family == u"HEB" ? 2 : 3;
-            app::setHeSeries(series, family + QStringLiteral(".DB"));
-            w = std::make_unique<TILPFm>();
-        } else if (family == u"IPE") {
-            w = std::make_unique<TIPEFm>();
-        } else if (family == u"IPN") {
-            w = std::make_unique<TILIFm>();
-        } else {
-            w = std::make_unique<TULFm>();
-        }
+        std::unique_ptr<FamilyWindow> w = makeFamilyWindow(family);
         shell.children.append(w.get());
         w->FormCreate();
         auto *grid = w->findChild<TRxDBGrid *>(QStringLiteral("RxDBGrid2"));

@@ -83,11 +83,9 @@ private:
     QList<std::pair<FamilyWindow *, int>> m_sheets;
     QList<std::pair<QString, int>> m_help;
 
-    template <typename W> std::unique_ptr<W> open(int series = 2)
+    template <typename W, typename... Args> std::unique_ptr<W> open(Args... args)
     {
-        static const char *const files[] = {"HEA.DB", "HEB.DB", "HEM.DB"};
-        app::setHeSeries(series, QString::fromLatin1(files[series - 1]));
-        auto w = std::make_unique<W>();
+        auto w = std::make_unique<W>(args...);
         m_shell->children.append(w.get());
         w->FormCreate();
         return w;
@@ -120,7 +118,7 @@ private slots:
 
     void comesUpOnPropertiesAtTheFirstRow()
     {
-        auto w = open<TILPFm>(2);
+        auto w = open<TILPFm>(SectionFamily::HEB);
         QCOMPARE(w->windowTitle(), QStringLiteral("HEB Sections"));
         QCOMPARE(text(*w, "LabelPanel"), QStringLiteral("HEB Sections"));
         QCOMPARE(w->tag(), 2);
@@ -138,7 +136,7 @@ private slots:
 
     void dimensionLabelsOfHeb200()
     {
-        auto w = open<TILPFm>(2);
+        auto w = open<TILPFm>(SectionFamily::HEB);
         w->sectionTable()->next();
         const QStringList expected = {"h= 200 mm",      "tw= 9.0 mm",      "b = 200 mm", "tf = 15.0 mm",
                                       "d = 134.0 mm",   "hi = 170.0 mm",   "r = 18 mm"};
@@ -152,7 +150,7 @@ private slots:
 
     void tabsSwitchDrawingAndControls()
     {
-        auto w = open<TILPFm>(2);
+        auto w = open<TILPFm>(SectionFamily::HEB);
         w->sectionTable()->last();
         w->selectTab(1);
         QCOMPARE(w->currentTab(), 1);
@@ -173,7 +171,7 @@ private slots:
 
     void toleranceListFollowsTheLanguage()
     {
-        auto w = open<TILPFm>(2);
+        auto w = open<TILPFm>(SectionFamily::HEB);
         auto *list = w->findChild<QListWidget *>("ToleranciasLB");
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->item(0)->text(), QStringLiteral("Height"));
@@ -227,7 +225,7 @@ private slots:
         QFETCH(int, index);
         QFETCH(SearchCriterion, criterion);
         QFETCH(QStringList, expected);
-        auto w = open<TILPFm>(2);
+        auto w = open<TILPFm>(SectionFamily::HEB);
         (tab == 0 ? w->PropertyCriteria(index) : w->DetailCriteria(index)) = criterion;
         w->findChild<QPushButton *>("BusquedaBt")->setChecked(true);
         w->selectTab(tab);
@@ -247,7 +245,7 @@ private slots:
 
     void emptyResultShowsZeroLabels()
     {
-        auto w = open<TILPFm>(2);
+        auto w = open<TILPFm>(SectionFamily::HEB);
         w->PropertyCriteria(1) = {true, MoreThan, 5000, 0};
         w->findChild<QPushButton *>("BusquedaBt")->setChecked(true);
         w->PageControl1Change(0);
@@ -259,7 +257,7 @@ private slots:
 
     void searchButtonAndDialog()
     {
-        auto w = open<TILPFm>(2);
+        auto w = open<TILPFm>(SectionFamily::HEB);
         auto *button = w->findChild<QPushButton *>("BusquedaBt");
         // Pressed, then cancelled with nothing ticked: pressed, every row.
         answerNextDialog([](SearchDialog *d) { d->reject(); });
@@ -297,9 +295,9 @@ private slots:
 
     void threeHeWindowsKeepTheirOwnState()
     {
-        auto hea = open<TILPFm>(1);
-        auto heb = open<TILPFm>(2);
-        auto hem = open<TILPFm>(3);
+        auto hea = open<TILPFm>(SectionFamily::HEA);
+        auto heb = open<TILPFm>(SectionFamily::HEB);
+        auto hem = open<TILPFm>(SectionFamily::HEM);
         QCOMPARE(hea->windowTitle(), QStringLiteral("HEA Sections"));
         QCOMPARE(hem->windowTitle(), QStringLiteral("HEM Sections"));
         hea->selectTab(1);
@@ -344,7 +342,7 @@ private slots:
 
     void gridsAreSoundModels()
     {
-        auto w = open<TILPFm>(2);
+        auto w = open<TILPFm>(SectionFamily::HEB);
         for (const char *name : {"RxDBGrid1", "RxDBGrid2"}) {
             auto *grid = w->findChild<TRxDBGrid *>(name);
             QAbstractItemModelTester tester(grid->tableModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -382,8 +380,8 @@ private slots:
         first->close();
         QCOMPARE(m_shell->closing.value(0), first.get());
         QCOMPARE(m_shell->janela, QList<bool>{false}); // the only child window
-        auto a = open<TILPFm>(1);
-        auto b = open<TILPFm>(2);
+        auto a = open<TILPFm>(SectionFamily::HEA);
+        auto b = open<TILPFm>(SectionFamily::HEB);
         m_shell->children.removeAll(first.get());
         m_shell->children.removeAll(nullptr);
         m_shell->janela.clear();

@@ -24,19 +24,7 @@ namespace {
 
 std::unique_ptr<FamilyWindow> openWindow(const QString &key)
 {
-    std::unique_ptr<FamilyWindow> w;
-    if (key.startsWith(u"HE")) {
-        app::setHeSeries(key == u"HEA" ? 1 : key == u"HEB" ? 2 : 3, key + QStringLiteral(".DB"));
-        w = std::make_unique<TILPFm>();
-    } else if (key == u"IPE") {
-        w = std::make_unique<TIPEFm>();
-    } else if (key == u"IPN") {
-        w = std::make_unique<TILIFm>();
-    } else if (key == u"UPN") {
-        w = std::make_unique<TULFm>();
-    } else {
-        w = std::make_unique<TAngFm>();
-    }
+    std::unique_ptr<FamilyWindow> w = makeFamilyWindow(key);
     w->FormCreate();
     return w;
 }
@@ -205,7 +193,7 @@ private slots:
         QFETCH(double, to);
         QFETCH(QStringList, kept);
         const auto w = openWindow(family);
-        const Criteria criteria = tab == 0 ? w->desc().propertyCriteria : w->desc().detailCriteria;
+        const Criteria criteria = tab == 0 ? w->family().kind->propertyCriteria : w->family().kind->detailCriteria;
         int index = 0;
         for (int i = 0; i < int(criteria.size()); ++i) {
             if (QLatin1String(criteria[i].component) == component)
@@ -256,7 +244,7 @@ private slots:
         const auto w = openWindow(family);
         app::setAppDir(appDir);
         w->DetailCriteria(6) = {true, Between, 40, 50};
-        QCOMPARE(QLatin1String(w->desc().detailCriteria[5].component), QLatin1String("Ss"));
+        QCOMPARE(QLatin1String(w->family().kind->detailCriteria[5].component), QLatin1String("Ss"));
         w->findChild<QPushButton *>(QStringLiteral("BusquedaBt"))->setChecked(true);
         w->selectTab(1);
         QCOMPARE(designations(*w), QStringList{"medium"});

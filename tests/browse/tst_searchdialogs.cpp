@@ -2,7 +2,7 @@
 // for its criterion, loading and reading criteria, typing bounds, closing,
 // keyboard order, placement and help.
 #include "browse/SearchDialog.h"
-#include "browse/FamilyWindowDesc.h"
+#include "data/SectionFamily.h"
 #include "browse/Shell.h"
 #include "browse/TBoundEdit.h"
 #include "browse/TFiltroDAngFm.h"
@@ -96,13 +96,13 @@ const ExpectedDialog &expectedOf(const QString &className)
 std::unique_ptr<SearchDialog> makeDialog(const QString &className)
 {
     if (className == u"TFiltroPropFm")
-        return std::make_unique<TFiltroPropFm>(family::HE.propertyCriteria);
+        return std::make_unique<TFiltroPropFm>(familyInfo(SectionFamily::HEB).kind->propertyCriteria);
     if (className == u"TFiltroDetailFm")
-        return std::make_unique<TFiltroDetailFm>(family::HE.detailCriteria);
+        return std::make_unique<TFiltroDetailFm>(familyInfo(SectionFamily::HEB).kind->detailCriteria);
     if (className == u"TFiltroPAngFm")
-        return std::make_unique<TFiltroPAngFm>(family::ANG.propertyCriteria);
+        return std::make_unique<TFiltroPAngFm>(familyInfo(SectionFamily::ANG).kind->propertyCriteria);
     if (className == u"TFiltroDAngFm")
-        return std::make_unique<TFiltroDAngFm>(family::ANG.detailCriteria);
+        return std::make_unique<TFiltroDAngFm>(familyInfo(SectionFamily::ANG).kind->detailCriteria);
     return nullptr;
 }
 
@@ -488,7 +488,7 @@ void TestSearchDialogs::loadingSetsVisibility()
     QFETCH(SearchCriterion, criterion);
     QFETCH(bool, listShown);
     QFETCH(bool, secondShown);
-    TFiltroPropFm d(family::HE.propertyCriteria);
+    TFiltroPropFm d(familyInfo(SectionFamily::HEB).kind->propertyCriteria);
     QVERIFY(showActive(&d));
     d.AjustaDados(criterion, 4);
     FIND(list, QComboBox, &d, "twCBT");
@@ -663,7 +663,7 @@ void TestSearchDialogs::typedBounds()
 void TestSearchDialogs::boundsFollowTheLocale()
 {
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-    TFiltroDAngFm d(family::ANG.detailCriteria);
+    TFiltroDAngFm d(familyInfo(SectionFamily::ANG).kind->detailCriteria);
     d.AjustaDados({true, Between, 45.5, 1500}, 1);
     QVERIFY(showActive(&d));
     FIND(first, TBoundEdit, &d, "h1T");
@@ -744,7 +744,7 @@ void TestSearchDialogs::closing()
 
 void TestSearchDialogs::enteredByKeyboardAndConfirmed()
 {
-    TFiltroPropFm d(family::HE.propertyCriteria);
+    TFiltroPropFm d(familyInfo(SectionFamily::HEB).kind->propertyCriteria);
     for (int row = 1; row <= d.rowCount(); ++row)
         d.AjustaDados(SearchCriterion{}, row);
     d.open();

@@ -40,8 +40,7 @@ private:
     {
         FamilyWindow &w = window(key);
         goTo(w, row);
-        app::setSheetFamilyKey(w.familyKey());
-        auto sheet = std::make_unique<TShowDetailFm>();
+        auto sheet = std::make_unique<TShowDetailFm>(&w);
         sheet->Atualiza(0);
         return sheet;
     }
@@ -203,8 +202,7 @@ private slots:
         search(w, 1, {true, Between, 150, 350});
         QVERIFY(w.Filtrado(2));
         goTo(w, "HEB 300");
-        app::setSheetFamilyKey("HEB");
-        TShowDetailFm sheet;
+        TShowDetailFm sheet(&w);
         sheet.Atualiza(0);
         const QList<std::pair<int, QString>> steps = {{1, "HEB 160"}, {1, "HEB 160"}, {-1, "HEB 300"},
                                                       {-1, "HEB 200"}, {-1, "HEB 200"}};
@@ -230,8 +228,10 @@ private slots:
     {
         QFETCH(QString, key);
         QFETCH(QString, picture);
-        app::setSheetFamilyKey(key);
-        TShowDetailFm sheet;
+        // The window is created as the main window creates it; the
+        // picture does not wait for its table.
+        const std::unique_ptr<FamilyWindow> w = makeFamilyWindow(key);
+        TShowDetailFm sheet(w.get());
         QStringList shown;
         for (const char *name : {"ImgHE", "ImgIPE", "ImgIPN", "ImgUPN", "ImgAng"}) {
             auto *label = sheet.findChild<QLabel *>(name);

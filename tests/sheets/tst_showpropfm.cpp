@@ -52,8 +52,7 @@ private:
     {
         FamilyWindow &w = window(key);
         goTo(w, row);
-        app::setSheetFamilyKey(w.familyKey());
-        auto sheet = std::make_unique<TShowPropFm>();
+        auto sheet = std::make_unique<TShowPropFm>(&w);
         sheet->Atualiza(0);
         return sheet;
     }
@@ -317,8 +316,7 @@ private slots:
             QVERIFY(w.Filtrado(1));
         }
         goTo(w, start);
-        app::setSheetFamilyKey("HEB");
-        TShowPropFm sheet;
+        TShowPropFm sheet(&w);
         sheet.Atualiza(0);
         QCOMPARE(sheet.windowTitle(), start);
         for (int i = 0; i < steps.size(); ++i) {
@@ -334,8 +332,7 @@ private slots:
     {
         FamilyWindow &w = window("HEB");
         goTo(w, "HEB 160");
-        app::setSheetFamilyKey("HEB");
-        TShowPropFm sheet;
+        TShowPropFm sheet(&w);
         sheet.Atualiza(0);
         const QString area = slotText(sheet, "LBA");
         sheet.slotLabel("LBA")->clear();
@@ -350,8 +347,7 @@ private slots:
         FamilyWindow &w = window("HEB");
         search(w, 1, {true, MoreThan, 5000, 0});
         QCOMPARE(w.sectionTable()->recordCount(), 0);
-        app::setSheetFamilyKey("HEB");
-        TShowPropFm sheet;
+        TShowPropFm sheet(&w);
         sheet.Atualiza(1);
         for (const QLabel *slot : sheet.slotLabels())
             QVERIFY2(slot->text().isEmpty(), qPrintable(slot->objectName() + ": " + slot->text()));
@@ -362,19 +358,17 @@ private slots:
     void captionIsSectionUntilFilled()
     {
         FamilyWindow &w = window("IPN");
-        app::setSheetFamilyKey(w.familyKey());
-        TShowPropFm sheet;
+        TShowPropFm sheet(&w);
         QCOMPARE(sheet.windowTitle(), QString("Section"));
         sheet.Atualiza(0);
         QCOMPARE(sheet.windowTitle(), QString("IPN 200"));
         QCOMPARE(sheet.windowTitle(), sheet.findChild<QLabel *>("PerfilT")->text());
     }
 
-    void withoutItsFamilyWindowTheSheetStaysAsItIs()
+    void withoutAFamilyWindowTheSheetStaysAsItIs()
     {
-        window("HEB");
-        app::setSheetFamilyKey("HEM"); // no HEM window open
-        TShowPropFm sheet;
+        // A sheet given no family window.
+        TShowPropFm sheet(nullptr);
         sheet.Atualiza(1);
         QCOMPARE(sheet.windowTitle(), QString("Section"));
         QCOMPARE(slotText(sheet, "LBh"), QString());
@@ -396,8 +390,10 @@ private slots:
     {
         QFETCH(QString, key);
         QFETCH(QString, picture);
-        app::setSheetFamilyKey(key);
-        TShowPropFm sheet;
+        // The window is created as the main window creates it; the
+        // picture does not wait for its table.
+        const std::unique_ptr<FamilyWindow> w = makeFamilyWindow(key);
+        TShowPropFm sheet(w.get());
         QStringList shown;
         for (const char *name : {"ImgHE", "ImgIPE", "ImgIPN", "ImgUPN", "ImgAng"}) {
             auto *label = sheet.findChild<QLabel *>(name);
