@@ -12,6 +12,7 @@
 #include "browse/TRxDBGrid.h"
 #include "browse/TableModel.h"
 #include "browse/Texts.h"
+#include "browse/WindowChrome.h"
 #include "data/AppGlobals.h"
 #include "data/Declarations.h"
 #include "data/DisplayFormat.h"
@@ -43,20 +44,6 @@ namespace {
 
 // The drawing's size; the art places the two live values on it.
 constexpr QSize kDrawing(190, 210);
-
-QLabel *sunkenStrip(QWidget *parent, const char *name)
-{
-    auto *l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    l->setAutoFillBackground(true);
-    QPalette p = l->palette();
-    p.setColor(QPalette::Window, QApplication::palette().color(QPalette::ToolTipBase));
-    p.setColor(QPalette::WindowText, QColor(128, 0, 0));
-    l->setPalette(p);
-    l->setMargin(3);
-    return l;
-}
 
 // The search dialog of a browsing tab, built on the kind's criteria.
 std::unique_ptr<SearchDialog> openSearchDialog(const SectionKind &kind, bool property, QWidget *parent)
@@ -206,7 +193,7 @@ QWidget *FamilyWindow::buildLeftColumn()
     pv->addLayout(dims);
     v->addWidget(panel2);
 
-    m_regT = sunkenStrip(column, "RegT");
+    m_regT = chrome::counterStrip(column, "RegT");
     v->addWidget(m_regT);
     m_navigator = new TDBNavigator(column);
     m_navigator->setObjectName(QStringLiteral("DBNavigator1"));
@@ -359,20 +346,11 @@ void FamilyWindow::closeEvent(QCloseEvent *event)
 {
     m_table->close();
     m_tolTable->close();
-    if (Shell *shell = Shell::instance()) {
-        shell->childClosing(this);
-        shell->SetJanela(shell->childWindowCount() > 1);
-    }
+    chrome::childClosing(this);
     event->accept();
 }
 
-void FamilyWindow::OKBtnClick()
-{
-    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
-        sub->close();
-    else
-        close();
-}
+void FamilyWindow::OKBtnClick() { chrome::closeWindow(this); }
 
 void FamilyWindow::HelpBtnClick()
 {
@@ -382,7 +360,7 @@ void FamilyWindow::HelpBtnClick()
 void FamilyWindow::DataSource1DataChange()
 {
     const int recNo = m_table->recNo();
-    m_regT->setText(texts::TranslateString(QStringLiteral("Record ")) + QString::number(recNo));
+    m_regT->setText(chrome::recordCounter(recNo));
     const QChar point = display::systemDecimalPoint();
     for (int i = 0; i < m_dimLabels.size(); ++i) {
         const DimensionLabel &dim = m_kind->dimensions[i];

@@ -7,6 +7,7 @@
 #include "browse/TRxDBGrid.h"
 #include "browse/TableModel.h"
 #include "browse/Texts.h"
+#include "browse/WindowChrome.h"
 #include "data/AppGlobals.h"
 #include "data/Declarations.h"
 #include "data/Table.h"
@@ -165,15 +166,7 @@ QWidget *TAceroFm::buildLeftPanel()
     fl->addWidget(picture, 0, Qt::AlignCenter);
     v->addWidget(frame);
 
-    m_regT = new QLabel(panel);
-    m_regT->setObjectName(QStringLiteral("RegT"));
-    m_regT->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_regT->setAutoFillBackground(true);
-    QPalette tip = m_regT->palette();
-    tip.setColor(QPalette::Window, QApplication::palette().color(QPalette::ToolTipBase));
-    tip.setColor(QPalette::WindowText, QColor(128, 0, 0));
-    m_regT->setPalette(tip);
-    m_regT->setMargin(3);
+    m_regT = chrome::counterStrip(panel, "RegT");
     v->addWidget(m_regT);
 
     m_navigator = new TDBNavigator(panel);
@@ -278,25 +271,13 @@ void TAceroFm::fitColumns()
     // The widths are the layout's; a column only grows where its title or
     // a value would be cut in the font of this desktop (or a longer
     // translation of the title).
-    for (TRxDBGrid *grid : m_grids) {
-        const TableModel *model = grid->tableModel();
-        const QFontMetrics cells = grid->fontMetrics();
-        const QFontMetrics titles = grid->horizontalHeader()->fontMetrics();
-        for (int c = 0; c < model->columnCount(); ++c) {
-            int needed = titles.horizontalAdvance(model->headerData(c, Qt::Horizontal).toString()) + 14;
-            for (int r = 0; r < model->rowCount(); ++r)
-                needed = std::max(needed, cells.horizontalAdvance(model->index(r, c).data().toString()) + 10);
-            if (needed > grid->columnWidth(c))
-                grid->setColumnWidth(c, needed);
-        }
-    }
+    for (TRxDBGrid *grid : m_grids)
+        grid->growToFit();
 }
 
 void TAceroFm::showCounter(const Table *table)
 {
-    const int recNo = table->recNo();
-    m_regT->setText(recNo == -1 ? texts::TranslateString(QStringLiteral("Inserting..."))
-                                : texts::TranslateString(QStringLiteral("Record ")) + QString::number(recNo));
+    m_regT->setText(chrome::recordCounter(table->recNo()));
 }
 
 void TAceroFm::DataSource1DataChange() { showCounter(m_tables[0]); }
@@ -316,7 +297,7 @@ void TAceroFm::PageControl1Change(int page)
         m_grids[page]->horizontalScrollBar()->setValue(0);
     }
     m_navigator->setTable(m_tables[page]);
-    m_regT->setText(texts::TranslateString(QStringLiteral("Record ")) + QString::number(m_tables[page]->recNo()));
+    m_regT->setText(chrome::recordCounter(m_tables[page]->recNo()));
 }
 
 void TAceroFm::HelpBtnClick() { help::showContext(help::fileFor("-PFHelp.hlp"), kHelpContexts[m_page]); }
@@ -328,22 +309,13 @@ void TAceroFm::ImprimirCatBtClick()
     emit printRequested();
 }
 
-void TAceroFm::OKBtnClick()
-{
-    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
-        sub->close();
-    else
-        close();
-}
+void TAceroFm::OKBtnClick() { chrome::closeWindow(this); }
 
 void TAceroFm::closeEvent(QCloseEvent *event)
 {
     for (Table *t : m_tables)
         t->close();
-    if (Shell *shell = Shell::instance()) {
-        shell->childClosing(this);
-        shell->SetJanela(shell->childWindowCount() > 1);
-    }
+    chrome::childClosing(this);
     event->accept();
 }
 

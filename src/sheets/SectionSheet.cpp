@@ -5,6 +5,7 @@
 #include "browse/FamilyWindow.h"
 #include "browse/Shell.h"
 #include "browse/Texts.h"
+#include "browse/WindowChrome.h"
 #include "data/AppGlobals.h"
 #include "data/DisplayFormat.h"
 #include "data/Table.h"
@@ -17,7 +18,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
-#include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QStyle>
 
@@ -42,15 +43,10 @@ constexpr int kBarHeight = 30;
 // style's own arrows are a few pixels wide).
 QIcon arrowGlyph(bool left)
 {
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(30, 30, 30));
-    const QPolygonF triangle = left ? QPolygonF({{11, 2}, {3, 8}, {11, 14}}) : QPolygonF({{5, 2}, {13, 8}, {5, 14}});
-    p.drawPolygon(triangle);
-    return QIcon(pm);
+    QPainterPath triangle;
+    triangle.addPolygon(left ? QPolygonF({{11, 2}, {3, 8}, {11, 14}}) : QPolygonF({{5, 2}, {13, 8}, {5, 14}}));
+    triangle.closeSubpath();
+    return chrome::glyph(triangle);
 }
 
 } // namespace
