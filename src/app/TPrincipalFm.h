@@ -32,9 +32,11 @@ public:
     int childWindowCount() const override;
     void childClosing(QWidget *child) override;
     QWidget *familyWindow(const QString &key) const override;
-    QPixmap languageLogo(int languageCode) const override;
+    QPixmap languageLogo(Language language) const override;
 
-    void ChangeIdioma(int code);
+    void ChangeIdioma(Language language);
+    // The program's shared values, owned here and handed to every window.
+    AppContext &context() { return m_context; }
     void WallPaper();
     // Where the background picture goes on a screen of that size.
     static QPoint wallPaperPosition(QSize screen, QSize picture);
@@ -105,7 +107,7 @@ private:
     TIvBinaryDictionary *m_dictionary = nullptr;
     TIvTranslator *m_translator = nullptr;
     QColor m_color;
-    QString m_appDir;
+    AppContext m_context;
     QPixmap m_enLogoMDI, m_esLogoMDI, m_enLogo, m_esLogo;
     // The open window of each family, indexed by SectionFamily.
     QPointer<FamilyWindow> m_families[7];

@@ -13,7 +13,6 @@
 #include "browse/TableModel.h"
 #include "browse/Texts.h"
 #include "browse/WindowChrome.h"
-#include "data/AppGlobals.h"
 #include "data/Declarations.h"
 #include "data/DisplayFormat.h"
 #include "data/SectionFamily.h"
@@ -46,25 +45,26 @@ namespace {
 constexpr QSize kDrawing(190, 210);
 
 // The search dialog of a browsing tab, built on the kind's criteria.
-std::unique_ptr<SearchDialog> openSearchDialog(const SectionKind &kind, bool property, QWidget *parent)
+std::unique_ptr<SearchDialog> openSearchDialog(const SectionKind &kind, bool property, const AppContext &context,
+                                               QWidget *parent)
 {
     const Criteria criteria = property ? kind.propertyCriteria : kind.detailCriteria;
     if (kind.dialogs == SearchDialogs::Angles) {
         if (property)
-            return std::make_unique<TFiltroPAngFm>(criteria, parent);
-        return std::make_unique<TFiltroDAngFm>(criteria, parent);
+            return std::make_unique<TFiltroPAngFm>(criteria, context, parent);
+        return std::make_unique<TFiltroDAngFm>(criteria, context, parent);
     }
     if (property)
-        return std::make_unique<TFiltroPropFm>(criteria, parent);
-    return std::make_unique<TFiltroDetailFm>(criteria, parent);
+        return std::make_unique<TFiltroPropFm>(criteria, context, parent);
+    return std::make_unique<TFiltroDetailFm>(criteria, context, parent);
 }
 
 bool isWidthField(const char *field) { return QString::fromLatin1(field).compare(u"b", Qt::CaseInsensitive) == 0; }
 
 } // namespace
 
-FamilyWindow::FamilyWindow(const FamilyInfo &family, QWidget *parent)
-    : QWidget(parent), m_family(&family), m_window(family.window), m_kind(family.kind),
+FamilyWindow::FamilyWindow(const FamilyInfo &family, AppContext &context, QWidget *parent)
+    : QWidget(parent), m_family(&family), m_context(&context), m_window(family.window), m_kind(family.kind),
       m_property(family.kind->propertyCriteria.size()), m_detail(family.kind->detailCriteria.size())
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -324,10 +324,10 @@ void FamilyWindow::FormCreate()
     std::fill(m_detail.begin(), m_detail.end(), SearchCriterion{});
     m_tab = 0;
 
-    m_table->setDirectory(app::AppDir());
+    m_table->setDirectory(m_context->appDir());
     m_table->setFileName(QString::fromLatin1(m_family->tableFile));
     m_table->open();
-    m_tolTable->setDirectory(app::AppDir());
+    m_tolTable->setDirectory(m_context->appDir());
     m_tolTable->open();
     FillTolerancias();
     {
@@ -354,7 +354,7 @@ void FamilyWindow::OKBtnClick() { chrome::closeWindow(this); }
 
 void FamilyWindow::HelpBtnClick()
 {
-    help::showContext(help::fileFor("-PFHelp.hlp"), m_window->helpContexts[std::clamp(m_tab, 0, 2)]);
+    help::showContext(m_context->helpFile("-PFHelp.hlp"), m_window->helpContexts[std::clamp(m_tab, 0, 2)]);
 }
 
 void FamilyWindow::DataSource1DataChange()
@@ -398,7 +398,7 @@ void FamilyWindow::FillTolerancias()
         m_tolTable->first();
         m_tolList->clear();
         const QString key = QString::fromLatin1(m_window->toleranceKey);
-        const QString language = app::LanguagePrefix();
+        const QString language = m_context->languagePrefix();
         const FieldRef raroda = m_tolTable->field(QStringLiteral("Raroda"));
         const FieldRef idioma = m_tolTable->field(QStringLiteral("Idioma"));
         const FieldRef tolerancia = m_tolTable->field(QStringLiteral("Tolerancia"));
@@ -420,7 +420,7 @@ void FamilyWindow::ToleranciasLBClick()
     if (!item || !m_tolTable->isOpen())
         return;
     m_tolTable->locate(QStringLiteral("Raroda;Idioma;Tolerancia"),
-                       {QString::fromLatin1(m_window->toleranceKey), app::LanguagePrefix(), item->text()});
+                       {QString::fromLatin1(m_window->toleranceKey), m_context->languagePrefix(), item->text()});
     showFigure();
 }
 
@@ -436,7 +436,7 @@ void FamilyWindow::DatosBtClick()
 {
     if (m_tab == 2)
         return;
-    app::setSheetFamilyKey(familyKey());
+    m_context->setSheetFamilyKey(familyKey());
     emit sheetRequested(m_tab);
 }
 
@@ -473,7 +473,7 @@ void FamilyWindow::BusquedaBtClick()
         return;
     const bool property = m_tab == 0;
     std::vector<SearchCriterion> &criteria = property ? m_property : m_detail;
-    std::unique_ptr<SearchDialog> dialog = openSearchDialog(*m_kind, property, this);
+    std::unique_ptr<SearchDialog> dialog = openSearchDialog(*m_kind, property, *m_context, this);
     for (int i = 1; i <= int(criteria.size()); ++i)
         dialog->AjustaDados(criteria[size_t(i - 1)], i);
     if (dialog->exec() == QDialog::Accepted) {
@@ -489,7 +489,7 @@ void FamilyWindow::IvTranslator1LanguageChange()
     // The counter is written by code: give it the new language at once.
     DataSource1DataChange();
     if (Shell *shell = Shell::instance()) {
-        const QPixmap logo = shell->languageLogo(app::LanguageCode());
+        const QPixmap logo = shell->languageLogo(m_context->language());
         if (!logo.isNull())
             m_logo->setPixmap(logo);
     }

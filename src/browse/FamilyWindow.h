@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browse/SearchCriterion.h"
+#include "data/AppContext.h"
 #include "data/SectionFamily.h"
 
 #include <QWidget>
@@ -26,6 +27,8 @@ public:
     ~FamilyWindow() override;
 
     const FamilyInfo &family() const { return *m_family; }
+    // The program's shared values, which the window's sheets and dialogs use too.
+    AppContext &context() const { return *m_context; }
     // The creation steps after the widgets exist: tables, tolerance list,
     // Windows menu. An error escapes (the window stays, as created so far).
     void FormCreate();
@@ -69,7 +72,7 @@ signals:
     void sheetRequested(int tab);
 
 protected:
-    FamilyWindow(const FamilyInfo &family, QWidget *parent);
+    FamilyWindow(const FamilyInfo &family, AppContext &context, QWidget *parent);
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -79,6 +82,7 @@ private:
     void showFigure();
 
     const FamilyInfo *m_family;
+    AppContext *m_context;
     const FamilyWindowDesc *m_window;
     const SectionKind *m_kind;
     int m_tab = 0;

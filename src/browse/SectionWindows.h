@@ -10,29 +10,44 @@
 class TILPFm : public FamilyWindow {
     Q_OBJECT
 public:
-    explicit TILPFm(SectionFamily series, QWidget *parent = nullptr) : FamilyWindow(familyInfo(series), parent) {}
+    TILPFm(SectionFamily series, AppContext &context, QWidget *parent = nullptr)
+        : FamilyWindow(familyInfo(series), context, parent)
+    {
+    }
 };
 
 class TIPEFm : public FamilyWindow {
     Q_OBJECT
 public:
-    explicit TIPEFm(QWidget *parent = nullptr) : FamilyWindow(familyInfo(SectionFamily::IPE), parent) {}
+    explicit TIPEFm(AppContext &context, QWidget *parent = nullptr)
+        : FamilyWindow(familyInfo(SectionFamily::IPE), context, parent)
+    {
+    }
 };
 
 class TILIFm : public FamilyWindow {
     Q_OBJECT
 public:
-    explicit TILIFm(QWidget *parent = nullptr) : FamilyWindow(familyInfo(SectionFamily::IPN), parent) {}
+    explicit TILIFm(AppContext &context, QWidget *parent = nullptr)
+        : FamilyWindow(familyInfo(SectionFamily::IPN), context, parent)
+    {
+    }
 };
 
 class TULFm : public FamilyWindow {
     Q_OBJECT
 public:
-    explicit TULFm(QWidget *parent = nullptr) : FamilyWindow(familyInfo(SectionFamily::UPN), parent) {}
+    explicit TULFm(AppContext &context, QWidget *parent = nullptr)
+        : FamilyWindow(familyInfo(SectionFamily::UPN), context, parent)
+    {
+    }
 };
 
 class TAngFm : public FamilyWindow {
     Q_OBJECT
 public:
-    explicit TAngFm(QWidget *parent = nullptr) : FamilyWindow(familyInfo(SectionFamily::ANG), parent) {}
+    explicit TAngFm(AppContext &context, QWidget *parent = nullptr)
+        : FamilyWindow(familyInfo(SectionFamily::ANG), context, parent)
+    {
+    }
 };

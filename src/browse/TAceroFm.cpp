@@ -8,7 +8,6 @@
 #include "browse/TableModel.h"
 #include "browse/Texts.h"
 #include "browse/WindowChrome.h"
-#include "data/AppGlobals.h"
 #include "data/Declarations.h"
 #include "data/Table.h"
 #include "i18n/IvDictionary.h" // IvTranslator.h reads a QPointer<TIvDictionary> inline
@@ -99,7 +98,7 @@ constexpr int kPanelWidth = 170;
 
 } // namespace
 
-TAceroFm::TAceroFm(QWidget *parent) : QWidget(parent)
+TAceroFm::TAceroFm(const AppContext &context, QWidget *parent) : QWidget(parent), m_context(&context)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Steels"));
@@ -257,7 +256,7 @@ void TAceroFm::FormCreate()
         sub->showMaximized();
     repaint();
     for (Table *t : m_tables)
-        t->setDirectory(app::AppDir());
+        t->setDirectory(m_context->appDir());
     // Mechanical, then designations, then chemical: a failure leaves the
     // ones before it open.
     for (int page : {0, 2, 1}) {
@@ -300,7 +299,7 @@ void TAceroFm::PageControl1Change(int page)
     m_regT->setText(chrome::recordCounter(m_tables[page]->recNo()));
 }
 
-void TAceroFm::HelpBtnClick() { help::showContext(help::fileFor("-PFHelp.hlp"), kHelpContexts[m_page]); }
+void TAceroFm::HelpBtnClick() { help::showContext(m_context->helpFile("-PFHelp.hlp"), kHelpContexts[m_page]); }
 
 void TAceroFm::ImprimirCatBtClick()
 {
@@ -324,13 +323,12 @@ void TAceroFm::IvTranslator1LanguageChange()
     // The counter is written by code: give it the new language at once.
     if (m_tables[m_page]->isOpen())
         showCounter(m_tables[m_page]);
-    const int code = app::LanguageCode();
-    if (code != 1 && code != 2)
-        return;
     if (Shell *shell = Shell::instance()) {
-        const QPixmap logo = shell->languageLogo(code);
-        m_logo->setPixmap(logo);
-        m_logo->setFixedSize(logo.size());
+        const QPixmap logo = shell->languageLogo(m_context->language());
+        if (!logo.isNull()) {
+            m_logo->setPixmap(logo);
+            m_logo->setFixedSize(logo.size());
+        }
     }
     fitColumns();
 }

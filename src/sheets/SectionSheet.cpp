@@ -6,7 +6,6 @@
 #include "browse/Shell.h"
 #include "browse/Texts.h"
 #include "browse/WindowChrome.h"
-#include "data/AppGlobals.h"
 #include "data/DisplayFormat.h"
 #include "data/Table.h"
 #include "i18n/IvDictionary.h" // IvTranslator.h reads a QPointer<TIvDictionary> inline
@@ -235,7 +234,12 @@ void SectionSheet::ProximoMnClick() { Atualiza(1); }
 void SectionSheet::AnteriorMnClick() { Atualiza(-1); }
 void SectionSheet::CerrarMnClick() { close(); }
 
-void SectionSheet::HelpBtnClick() { help::showContext(help::fileFor("-PFHelp.hlp"), kHelpContext); }
+void SectionSheet::HelpBtnClick()
+{
+    // The help file follows the language of the sheet's window.
+    if (m_window)
+        help::showContext(m_window->context().helpFile("-PFHelp.hlp"), kHelpContext);
+}
 
 void SectionSheet::ImprimirClick()
 {
@@ -246,11 +250,13 @@ void SectionSheet::ImprimirClick()
 
 void SectionSheet::IvTranslator1LanguageChange()
 {
-    const int code = app::LanguageCode();
-    if (code != 1 && code != 2)
+    if (!m_window)
         return;
-    if (Shell *shell = Shell::instance())
-        m_logo->setPixmap(shell->languageLogo(code));
+    if (Shell *shell = Shell::instance()) {
+        const QPixmap logo = shell->languageLogo(m_window->context().language());
+        if (!logo.isNull())
+            m_logo->setPixmap(logo);
+    }
 }
 
 void SectionSheet::contextMenuEvent(QContextMenuEvent *event)

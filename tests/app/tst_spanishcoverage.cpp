@@ -2,6 +2,7 @@
 // dialog in English, has a Spanish translation in the dictionary file the
 // build makes. The texts that are never translated are set apart by one rule
 // (neverTranslated below), not by a list.
+#include "support/TestContext.h"
 #include "app/ErrorReport.h"
 #include "app/TPrincipalFm.h"
 #include "app/TSobreFm.h"
@@ -303,11 +304,11 @@ private:
     {
         recorder.stage = QStringLiteral("main window");
         TPrincipalFm w(nullptr, m_appDir.path());
-        QCOMPARE(app::LanguageCode(), 1);
+        QCOMPARE(w.context().language(), Language::English);
 
         recorder.stage = QStringLiteral("About window");
         {
-            TSobreFm about(&w);
+            TSobreFm about(w.context(), &w);
         }
 
         struct Family {
@@ -331,11 +332,11 @@ private:
 
             recorder.stage = key + QStringLiteral(" search dialogs");
             if (key == u"ANG") {
-                TFiltroPAngFm property(familyInfo(SectionFamily::ANG).kind->propertyCriteria, window);
-                TFiltroDAngFm detail(familyInfo(SectionFamily::ANG).kind->detailCriteria, window);
+                TFiltroPAngFm property(familyInfo(SectionFamily::ANG).kind->propertyCriteria, window->context(), window);
+                TFiltroDAngFm detail(familyInfo(SectionFamily::ANG).kind->detailCriteria, window->context(), window);
             } else {
-                TFiltroPropFm property(familyInfo(SectionFamily::HEB).kind->propertyCriteria, window);
-                TFiltroDetailFm detail(familyInfo(SectionFamily::HEB).kind->detailCriteria, window);
+                TFiltroPropFm property(familyInfo(SectionFamily::HEB).kind->propertyCriteria, window->context(), window);
+                TFiltroDetailFm detail(familyInfo(SectionFamily::HEB).kind->detailCriteria, window->context(), window);
             }
 
             recorder.stage = key + QStringLiteral(" property sheet");
@@ -379,10 +380,10 @@ private:
         // Switching with every window open: each window asks again for the
         // texts it shows, those the code wrote since included.
         recorder.stage = QStringLiteral("switch to Spanish");
-        w.ChangeIdioma(2);
+        w.ChangeIdioma(Language::Spanish);
         recorder.setLanguage(2);
         recorder.stage = QStringLiteral("switch back to English");
-        w.ChangeIdioma(1);
+        w.ChangeIdioma(Language::English);
         recorder.setLanguage(1);
 
         w.setExitConfirmation(yes);
@@ -512,7 +513,7 @@ private slots:
     {
         TPrincipalFm w(nullptr, m_spanishDir.path());
         w.setExitConfirmation(yes);
-        QCOMPARE(app::LanguageCode(), 2);
+        QCOMPARE(w.context().language(), Language::Spanish);
         QCOMPARE(w.findChild<QAction *>(QStringLiteral("ArquivoMn"))->text(), QStringLiteral("&Archivo"));
         w.HEBBtClick();
         auto *window = qobject_cast<FamilyWindow *>(w.familyWindow(QStringLiteral("HEB")));

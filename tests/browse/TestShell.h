@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/TestContext.h"
 #include "browse/FamilyWindow.h"
 #include "browse/SectionWindows.h"
 #include "browse/Shell.h"
@@ -33,11 +34,13 @@ public:
         }
         return nullptr;
     }
-    QPixmap languageLogo(int code) const override
+    QPixmap languageLogo(Language language) const override
     {
+        if (language != Language::English && language != Language::Spanish)
+            return {};
         QPixmap p(54, 70);
-        p.fill(code == 1 ? Qt::blue : Qt::red);
-        return code == 1 || code == 2 ? p : QPixmap();
+        p.fill(language == Language::English ? Qt::blue : Qt::red);
+        return p;
     }
 
     QList<QPointer<QWidget>> children;
@@ -47,7 +50,7 @@ public:
 
 // The window of a family ("HEB", "ang"), created as the main window creates
 // it, its tables not yet opened.
-inline std::unique_ptr<FamilyWindow> makeFamilyWindow(const QString &key)
+inline std::unique_ptr<FamilyWindow> makeFamilyWindow(const QString &key, AppContext &context = testContext())
 {
     const FamilyInfo *family = familyByKey(key);
     if (!family)
@@ -56,15 +59,15 @@ inline std::unique_ptr<FamilyWindow> makeFamilyWindow(const QString &key)
     case SectionFamily::HEA:
     case SectionFamily::HEB:
     case SectionFamily::HEM:
-        return std::make_unique<TILPFm>(family->family);
+        return std::make_unique<TILPFm>(family->family, context);
     case SectionFamily::IPE:
-        return std::make_unique<TIPEFm>();
+        return std::make_unique<TIPEFm>(context);
     case SectionFamily::IPN:
-        return std::make_unique<TILIFm>();
+        return std::make_unique<TILIFm>(context);
     case SectionFamily::UPN:
-        return std::make_unique<TULFm>();
+        return std::make_unique<TULFm>(context);
     case SectionFamily::ANG:
-        return std::make_unique<TAngFm>();
+        return std::make_unique<TAngFm>(context);
     }
     return nullptr;
 }

@@ -2,6 +2,7 @@
 // tables shows exactly the published detailing figures: the largest bolt,
 // the gauge range (the hyphen forms where the tables give no bolt) and the
 // stiff bearing length, for every size the published tables list.
+#include "support/TestContext.h"
 #include "TestShell.h"
 #include "browse/SectionWindows.h"
 #include "browse/TRxDBGrid.h"
@@ -57,7 +58,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(!qEnvironmentVariable("TOLMO_APPDIR").isEmpty(), "TOLMO_APPDIR names the application directory");
-        app::setAppDir(qEnvironmentVariable("TOLMO_APPDIR"));
+        testContext().setAppDir(qEnvironmentVariable("TOLMO_APPDIR"));
         m_published = readPublished();
         QCOMPARE(m_published.size(), 126);
     }

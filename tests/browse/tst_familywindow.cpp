@@ -1,5 +1,6 @@
 // The section window on fixture tables: creation, labels, tabs, tolerance
 // list, search filter and its button, sheets and help, closing.
+#include "support/TestContext.h"
 #include "TestShell.h"
 #include "browse/SearchDialog.h"
 #include "browse/SectionWindows.h"
@@ -85,7 +86,7 @@ private:
 
     template <typename W, typename... Args> std::unique_ptr<W> open(Args... args)
     {
-        auto w = std::make_unique<W>(args...);
+        auto w = std::make_unique<W>(args..., testContext());
         m_shell->children.append(w.get());
         w->FormCreate();
         return w;
@@ -95,7 +96,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        app::setAppDir(m_dir.path());
+        testContext().setAppDir(m_dir.path());
         for (const char *file : {"HEA.DB", "HEB.DB", "HEM.DB"})
             fixture::writeTable(m_dir.path(), file, decl::iLamParTable, kHeb);
         fixture::writeTable(m_dir.path(), "IPE.DB", decl::iLamParTable,
@@ -109,7 +110,7 @@ private slots:
 
     void init()
     {
-        app::setLanguage(1);
+        testContext().setLanguage(Language::English);
         m_shell = std::make_unique<TestShell>();
         m_sheets.clear();
         m_help.clear();
@@ -179,7 +180,7 @@ private slots:
         list->setCurrentRow(1);
         QCOMPARE(w->toleranceTable()->field("Tolerancia").asString(), QStringLiteral("Flange width"));
         QCOMPARE(w->findChild<QLabel *>("DBImage1")->pixmap().toImage().pixelColor(5, 5), QColor(Qt::green));
-        app::setLanguage(2);
+        testContext().setLanguage(Language::Spanish);
         w->IvTranslator1LanguageChange();
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->item(0)->text(), QStringLiteral("Altura"));
@@ -188,7 +189,7 @@ private slots:
         QCOMPARE(w->findChild<QLabel *>("ImgLogo")->pixmap().toImage().pixelColor(1, 1), QColor(Qt::red));
         // The IPE window lists the IPE rows only.
         auto ipe = open<TIPEFm>();
-        app::setLanguage(1);
+        testContext().setLanguage(Language::English);
         ipe->FillTolerancias();
         QCOMPARE(ipe->findChild<QListWidget *>("ToleranciasLB")->count(), 1);
     }
@@ -317,7 +318,7 @@ private slots:
         heb->DatosBtClick();
         QCOMPARE(heaSheets, QList<QVariantList>{{1}});
         QCOMPARE(hebSheets, QList<QVariantList>{{0}});
-        QCOMPARE(app::SheetFamilyKey(), QStringLiteral("HEB"));
+        QCOMPARE(testContext().sheetFamilyKey(), QStringLiteral("HEB"));
         hea->HelpBtnClick();
         heb->HelpBtnClick();
         QCOMPARE(m_help.value(0).second, 1009);
@@ -332,7 +333,7 @@ private slots:
         auto *grid = w->findChild<TRxDBGrid *>("RxDBGrid1");
         emit grid->rowDoubleClicked();
         QCOMPARE(sheets, QList<QVariantList>{{0}});
-        QCOMPARE(app::SheetFamilyKey(), QStringLiteral("IPE"));
+        QCOMPARE(testContext().sheetFamilyKey(), QStringLiteral("IPE"));
         w->selectTab(2);
         w->DatosBtClick();
         QCOMPARE(sheets.size(), 1); // nothing on the tolerances tab
@@ -394,13 +395,13 @@ private slots:
     void aMissingTableIsReportedAndTheWindowStays()
     {
         QTemporaryDir empty;
-        app::setAppDir(empty.path());
-        TIPEFm w;
+        testContext().setAppDir(empty.path());
+        TIPEFm w(testContext());
         m_shell->children.append(&w);
         QVERIFY_THROWS_EXCEPTION(std::exception, w.FormCreate());
         QVERIFY(!w.sectionTable()->isOpen());
         QVERIFY(m_shell->janela.isEmpty()); // the steps after the failing one did not run
-        app::setAppDir(m_dir.path());
+        testContext().setAppDir(m_dir.path());
     }
 };
 

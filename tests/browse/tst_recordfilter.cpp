@@ -6,6 +6,7 @@
 // so a criterion that reads the wrong quantity or unit keeps other sizes.
 // The Ss of IPN and UPN is a stored figure: it is checked on a small table
 // of known values instead.
+#include "support/TestContext.h"
 #include "TestShell.h"
 #include "support/Fixture.h"
 #include "browse/SectionWindows.h"
@@ -49,8 +50,8 @@ private slots:
     {
         const QString dir = qEnvironmentVariable("TOLMO_APPDIR");
         QVERIFY2(!dir.isEmpty(), "TOLMO_APPDIR names the built application directory");
-        app::setAppDir(dir);
-        app::setLanguage(1);
+        testContext().setAppDir(dir);
+        testContext().setLanguage(Language::English);
     }
 
     void criterionKeepsTheSizesInItsRange_data()
@@ -238,11 +239,11 @@ private slots:
         fixture::writeTable(dir.path(), family + QStringLiteral(".db"),
                             family == u"IPN" ? decl::iLamIncTable : decl::uLamTable,
                             {size("small", 4.5), size("medium", 45.0), size("large", 450.0)});
-        const QString appDir = app::AppDir();
+        const QString appDir = testContext().appDir();
         QVERIFY(QFile::copy(appDir + QStringLiteral("TOL.DB"), dir.filePath(QStringLiteral("TOL.DB"))));
-        app::setAppDir(dir.path());
+        testContext().setAppDir(dir.path());
         const auto w = openWindow(family);
-        app::setAppDir(appDir);
+        testContext().setAppDir(appDir);
         w->DetailCriteria(6) = {true, Between, 40, 50};
         QCOMPARE(QLatin1String(w->family().kind->detailCriteria[5].component), QLatin1String("Ss"));
         w->findChild<QPushButton *>(QStringLiteral("BusquedaBt"))->setChecked(true);

@@ -1,6 +1,7 @@
 // The four search dialogs: their rows and components, what each row shows
 // for its criterion, loading and reading criteria, typing bounds, closing,
 // keyboard order, placement and help.
+#include "support/TestContext.h"
 #include "browse/SearchDialog.h"
 #include "data/SectionFamily.h"
 #include "browse/Shell.h"
@@ -96,13 +97,13 @@ const ExpectedDialog &expectedOf(const QString &className)
 std::unique_ptr<SearchDialog> makeDialog(const QString &className)
 {
     if (className == u"TFiltroPropFm")
-        return std::make_unique<TFiltroPropFm>(familyInfo(SectionFamily::HEB).kind->propertyCriteria);
+        return std::make_unique<TFiltroPropFm>(familyInfo(SectionFamily::HEB).kind->propertyCriteria, testContext());
     if (className == u"TFiltroDetailFm")
-        return std::make_unique<TFiltroDetailFm>(familyInfo(SectionFamily::HEB).kind->detailCriteria);
+        return std::make_unique<TFiltroDetailFm>(familyInfo(SectionFamily::HEB).kind->detailCriteria, testContext());
     if (className == u"TFiltroPAngFm")
-        return std::make_unique<TFiltroPAngFm>(familyInfo(SectionFamily::ANG).kind->propertyCriteria);
+        return std::make_unique<TFiltroPAngFm>(familyInfo(SectionFamily::ANG).kind->propertyCriteria, testContext());
     if (className == u"TFiltroDAngFm")
-        return std::make_unique<TFiltroDAngFm>(familyInfo(SectionFamily::ANG).kind->detailCriteria);
+        return std::make_unique<TFiltroDAngFm>(familyInfo(SectionFamily::ANG).kind->detailCriteria, testContext());
     return nullptr;
 }
 
@@ -184,16 +185,16 @@ private:
 
 void TestSearchDialogs::initTestCase()
 {
-    m_appDir = app::AppDir();
-    m_language = app::LanguageCode();
+    m_appDir = testContext().appDir();
+    m_language = int(testContext().language());
     m_locale = QLocale();
 }
 
 void TestSearchDialogs::cleanup()
 {
     help::setHandler({});
-    app::setAppDir(m_appDir);
-    app::setLanguage(m_language);
+    testContext().setAppDir(m_appDir);
+    testContext().setLanguage(Language(m_language));
     QLocale::setDefault(m_locale);
 }
 
@@ -488,7 +489,7 @@ void TestSearchDialogs::loadingSetsVisibility()
     QFETCH(SearchCriterion, criterion);
     QFETCH(bool, listShown);
     QFETCH(bool, secondShown);
-    TFiltroPropFm d(familyInfo(SectionFamily::HEB).kind->propertyCriteria);
+    TFiltroPropFm d(familyInfo(SectionFamily::HEB).kind->propertyCriteria, testContext());
     QVERIFY(showActive(&d));
     d.AjustaDados(criterion, 4);
     FIND(list, QComboBox, &d, "twCBT");
@@ -663,7 +664,7 @@ void TestSearchDialogs::typedBounds()
 void TestSearchDialogs::boundsFollowTheLocale()
 {
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-    TFiltroDAngFm d(familyInfo(SectionFamily::ANG).kind->detailCriteria);
+    TFiltroDAngFm d(familyInfo(SectionFamily::ANG).kind->detailCriteria, testContext());
     d.AjustaDados({true, Between, 45.5, 1500}, 1);
     QVERIFY(showActive(&d));
     FIND(first, TBoundEdit, &d, "h1T");
@@ -744,7 +745,7 @@ void TestSearchDialogs::closing()
 
 void TestSearchDialogs::enteredByKeyboardAndConfirmed()
 {
-    TFiltroPropFm d(familyInfo(SectionFamily::HEB).kind->propertyCriteria);
+    TFiltroPropFm d(familyInfo(SectionFamily::HEB).kind->propertyCriteria, testContext());
     for (int row = 1; row <= d.rowCount(); ++row)
         d.AjustaDados(SearchCriterion{}, row);
     d.open();
@@ -838,8 +839,8 @@ void TestSearchDialogs::helpButton()
     QFETCH(QString, className);
     QFETCH(int, language);
     QFETCH(QString, file);
-    app::setAppDir(QStringLiteral("/opt/tolmo/"));
-    app::setLanguage(language);
+    testContext().setAppDir(QStringLiteral("/opt/tolmo/"));
+    testContext().setLanguage(Language(language));
 
     QList<std::pair<QString, int>> calls;
     help::setHandler([&calls](const QString &f, int context) { calls.append({f, context}); });

@@ -1,6 +1,7 @@
 // Opening the sheets from a family window's Data command: the sheet of the
 // tab, filled before it shows, modal, released when it closes; stepping in
 // the sheet leaves the family window on the row it reached.
+#include "support/TestContext.h"
 #include "SheetFixture.h"
 #include "browse/FamilyWindow.h"
 #include "sheets/Sheets.h"
@@ -58,13 +59,13 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        app::setAppDir(m_dir.path());
+        testContext().setAppDir(m_dir.path());
         writeTables(m_dir.path());
     }
 
     void init()
     {
-        app::setLanguage(1);
+        testContext().setLanguage(Language::English);
         m_shell = std::make_unique<TestShell>();
     }
 
@@ -97,7 +98,7 @@ private slots:
         onNextSheet(seen);
         w->DatosBtClick();
         QCOMPARE(seen.className, sheetClass);
-        QCOMPARE(app::SheetFamilyKey(), key);
+        QCOMPARE(testContext().sheetFamilyKey(), key);
         // Filled before it was shown.
         QCOMPARE(seen.caption, row);
         QVERIFY(seen.modal);

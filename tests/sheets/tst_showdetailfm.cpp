@@ -1,6 +1,7 @@
 // The detailing sheet on fixture tables: the slots of every family, the
 // forms of a section that takes no bolt, stepping under a detailing search,
 // pictures and layout.
+#include "support/TestContext.h"
 #include "SheetFixture.h"
 #include "browse/FamilyWindow.h"
 #include "browse/Texts.h"
@@ -49,14 +50,14 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        app::setAppDir(m_dir.path());
+        testContext().setAppDir(m_dir.path());
         writeTables(m_dir.path());
         help::setHandler({});
     }
 
     void init()
     {
-        app::setLanguage(1);
+        testContext().setLanguage(Language::English);
         m_shell = std::make_unique<TestShell>();
     }
 
@@ -182,14 +183,14 @@ private slots:
     {
         // The dictionary also knows the prefixes: they must stay as they are.
         const auto d = dictionary({{"dmax bolt", "dmax tornillo"}, {"pmin = ", "pmín = "}, {"h = ", "a = "}});
-        app::setLanguage(2);
+        testContext().setLanguage(Language::Spanish);
         d->setLanguage(2);
         const auto sheet = sheetOn("HEB", "HEB 200");
         QCOMPARE(slotText(*sheet, "LBDmax"), texts::TranslateString("dmax bolt") + "      M27 ");
         QCOMPARE(slotText(*sheet, "LBPmin"), QString("pmin = 94 mm"));
         QCOMPARE(slotText(*sheet, "LBh"), QString("h = 200 mm"));
         // Read again at every fill.
-        app::setLanguage(1);
+        testContext().setLanguage(Language::English);
         d->setLanguage(1);
         sheet->Atualiza(1);
         QCOMPARE(slotText(*sheet, "LBDmax"), texts::TranslateString("dmax bolt") + "      M27 ");

@@ -2,6 +2,7 @@
 // the family computations, empty and undefined values, the locale's decimal
 // separator, stepping with and without a search, caption, pictures, layout,
 // bottom bar, context menu, help, logo and translator.
+#include "support/TestContext.h"
 #include "SheetFixture.h"
 #include "browse/FamilyWindow.h"
 #include "data/CalcFields.h"
@@ -61,14 +62,14 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        app::setAppDir(m_dir.path());
+        testContext().setAppDir(m_dir.path());
         writeTables(m_dir.path());
         help::setHandler([this](const QString &file, int context) { m_help.append({file, context}); });
     }
 
     void init()
     {
-        app::setLanguage(1);
+        testContext().setLanguage(Language::English);
         m_shell = std::make_unique<TestShell>();
         m_help.clear();
     }
@@ -538,23 +539,27 @@ private slots:
     {
         QFETCH(int, language);
         QFETCH(QString, file);
-        app::setLanguage(language);
-        TShowPropFm sheet;
+        testContext().setLanguage(Language(language));
+        // Help and logo follow the language of the sheet's window.
+        const std::unique_ptr<FamilyWindow> w = makeFamilyWindow("HEB");
+        TShowPropFm sheet(w.get());
         sheet.findChild<QPushButton *>("HelpBtn")->click();
-        QCOMPARE(m_help, (QList<std::pair<QString, int>>{{app::AppDir() + file, 1035}}));
+        QCOMPARE(m_help, (QList<std::pair<QString, int>>{{testContext().appDir() + file, 1035}}));
     }
 
     void logoFollowsTheLanguageCode()
     {
-        TShowPropFm sheet;
+        // Help and logo follow the language of the sheet's window.
+        const std::unique_ptr<FamilyWindow> w = makeFamilyWindow("HEB");
+        TShowPropFm sheet(w.get());
         const auto *logo = sheet.findChild<QLabel *>("ImgLogo");
-        app::setLanguage(2);
+        testContext().setLanguage(Language::Spanish);
         sheet.IvTranslator1LanguageChange();
         QCOMPARE(logo->pixmap().toImage().pixelColor(5, 5), QColor(Qt::red));
-        app::setLanguage(1);
+        testContext().setLanguage(Language::English);
         sheet.IvTranslator1LanguageChange();
         QCOMPARE(logo->pixmap().toImage().pixelColor(5, 5), QColor(Qt::blue));
-        app::setLanguage(3); // no such language: the logo stays
+        testContext().setLanguage(static_cast<Language>(3)); // no such language: the logo stays
         sheet.IvTranslator1LanguageChange();
         QCOMPARE(logo->pixmap().toImage().pixelColor(5, 5), QColor(Qt::blue));
     }
@@ -565,16 +570,18 @@ private slots:
                                    {"&Print", "&Imprimir"},
                                    {"P&revious", "&Anterior"},
                                    {"Section", "Perfil"}});
-        app::setLanguage(2);
+        testContext().setLanguage(Language::Spanish);
         d->setLanguage(2);
-        TShowPropFm sheet;
+        // Help and logo follow the language of the sheet's window.
+        const std::unique_ptr<FamilyWindow> w = makeFamilyWindow("HEB");
+        TShowPropFm sheet(w.get());
         const auto *logo = sheet.findChild<QLabel *>("ImgLogo");
         QCOMPARE(sheet.findChild<QWidget *>("ProximoBt")->toolTip(), QString("Perfil siguiente"));
         QCOMPARE(sheet.findChild<QPushButton *>("Imprimir")->text(), QString("&Imprimir"));
         QCOMPARE(sheet.findChild<QAction *>("AnteriorMn")->text(), QString("&Anterior"));
         QCOMPARE(sheet.windowTitle(), QString("Perfil"));
         QCOMPARE(logo->pixmap().toImage().pixelColor(5, 5), QColor(Qt::red));
-        app::setLanguage(1);
+        testContext().setLanguage(Language::English);
         d->setLanguage(1);
         QCOMPARE(sheet.findChild<QWidget *>("ProximoBt")->toolTip(), QString("Next section"));
         QCOMPARE(logo->pixmap().toImage().pixelColor(5, 5), QColor(Qt::blue));
