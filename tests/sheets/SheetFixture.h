@@ -128,12 +128,6 @@ inline void search(FamilyWindow &w, int criterion, const SearchCriterion &c)
     w.sectionTable()->open();
 }
 
-// A number as a slot writes it, formatted here independently of the
-// program's own formatting.
-inline QString num(double v, int decimals, QChar point = u'.')
-{
-    return QString::number(v, 'f', decimals).replace(u'.', point);
-}
 
 // Restores the default locale when a test changed it.
 struct LocaleGuard {
