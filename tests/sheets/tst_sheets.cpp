@@ -62,6 +62,7 @@ private slots:
         QVERIFY(m_dir.isValid());
         testContext().setAppDir(m_dir.path());
         writeTables(m_dir.path());
+        layoutcheck::useProgramFont();
     }
 
     void init()

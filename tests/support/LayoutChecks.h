@@ -6,13 +6,18 @@
 #include "i18n/IvBinaryDictionary.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QWidget>
 
 #include <memory>
@@ -32,22 +37,44 @@ inline QString shownText(const QWidget *w)
     return text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
 }
 
-// The width a widget's text needs beyond its own frame and decorations.
+// How far the ink of a text reaches from where it starts: a text is cut
+// when its letters are, not its trailing space. The last column of the ink
+// rectangle is the antialiased edge of the last letter, which a label sized
+// to its text may lose without a reader noticing.
+inline int inkWidth(const QFontMetrics &fm, const QString &text)
+{
+    return text.isEmpty() ? 0 : fm.tightBoundingRect(text).right();
+}
+
+// The width a widget needs for its text, with its own frame and decorations.
 inline int neededWidth(const QWidget *w)
 {
     const QFontMetrics fm = w->fontMetrics();
-    if (const auto *c = qobject_cast<const QCheckBox *>(w))
-        return c->sizeHint().width();
+    if (const auto *c = qobject_cast<const QCheckBox *>(w)) {
+        // The text against the part of the box the style leaves beside the
+        // indicator.
+        QStyleOptionButton option;
+        option.initFrom(c);
+        option.rect = c->rect();
+        option.text = c->text();
+        const QRect contents = c->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, c);
+        return inkWidth(fm, shownText(w)) + (c->width() - contents.width());
+    }
     if (const auto *l = qobject_cast<const QLabel *>(w))
-        return fm.horizontalAdvance(shownText(w)) + 2 * l->margin() + 2 * l->frameWidth();
+        return inkWidth(fm, shownText(w)) + 2 * l->margin() + 2 * l->frameWidth();
     if (qobject_cast<const QAbstractButton *>(w))
-        return fm.horizontalAdvance(shownText(w)) + 6;
+        return inkWidth(fm, shownText(w)) + 6;
     if (const auto *c = qobject_cast<const QComboBox *>(w)) {
+        // The widest item against the part of the box the style leaves for
+        // the text, beside the arrow.
         int widest = 0;
         for (int i = 0; i < c->count(); ++i)
-            widest = std::max(widest, fm.horizontalAdvance(c->itemText(i)));
-        // The arrow takes about a line's height on the right.
-        return widest + fm.height() + 8;
+            widest = std::max(widest, inkWidth(fm, c->itemText(i)));
+        QStyleOptionComboBox option;
+        option.initFrom(c);
+        option.rect = c->rect();
+        const QRect field = c->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, c);
+        return widest + (c->width() - field.width());
     }
     return 0;
 }
@@ -99,6 +126,10 @@ inline QStringList faults(QWidget *window)
     }
     return found;
 }
+
+// The font the program sets for its whole run (Arial 8, Liberation Sans on
+// Debian): layouts are judged in it.
+inline void useProgramFont() { QApplication::setFont(QFont(QStringLiteral("Arial"), 8)); }
 
 // The program's own dictionary, built beside the tests, open in Spanish;
 // windows created while it lives are translated by it.
