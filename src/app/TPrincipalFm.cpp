@@ -356,7 +356,7 @@ void TPrincipalFm::childClosing(QWidget *child)
         m_acero = nullptr;
 }
 
-QWidget *TPrincipalFm::familyWindow(const QString &key) const
+FamilyWindow *TPrincipalFm::familyWindow(const QString &key) const
 {
     const FamilyInfo *family = familyByKey(key);
     return family ? m_families[size_t(family->family)] : nullptr;

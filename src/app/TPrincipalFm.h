@@ -31,7 +31,8 @@ public:
     void SetJanela(bool enabled) override;
     int childWindowCount() const override;
     void childClosing(QWidget *child) override;
-    QWidget *familyWindow(const QString &key) const override;
+    // The open window of a family key ("HEA" ... "ANG"), or nullptr.
+    FamilyWindow *familyWindow(const QString &key) const;
     QPixmap languageLogo(Language language) const override;
 
     void ChangeIdioma(Language language);

@@ -21,8 +21,6 @@ public:
     virtual int childWindowCount() const = 0;
     // A child window is closing: the main window forgets its reference.
     virtual void childClosing(QWidget *child) = 0;
-    // The open family window of a family key ("HEA" ... "ANG"), or nullptr.
-    virtual QWidget *familyWindow(const QString &key) const = 0;
     // The small logo of a language (ENLogo, ESLogo); null for another value.
     virtual QPixmap languageLogo(Language language) const = 0;
 

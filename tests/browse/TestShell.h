@@ -11,7 +11,7 @@
 #include <memory>
 
 // A stand-in for the main window: counts its child windows, records the
-// calls to SetJanela and hands out the family windows it was given.
+// calls to SetJanela and hands out the language logos.
 class TestShell : public Shell {
 public:
     TestShell() { Shell::setInstance(this); }
@@ -26,14 +26,6 @@ public:
         return n;
     }
     void childClosing(QWidget *child) override { closing.append(child); }
-    QWidget *familyWindow(const QString &key) const override
-    {
-        for (const QPointer<QWidget> &w : children) {
-            if (auto *f = qobject_cast<FamilyWindow *>(w.data()); f && f->familyKey() == key.toUpper())
-                return f;
-        }
-        return nullptr;
-    }
     QPixmap languageLogo(Language language) const override
     {
         if (language != Language::English && language != Language::Spanish)
