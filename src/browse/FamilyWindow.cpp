@@ -112,8 +112,9 @@ void FamilyWindow::buildHeading(QWidget *host)
     m_heading = new QLabel(panel);
     // In the HE window the heading is a label of its own; elsewhere it is
     // the panel's caption.
-    m_heading->setObjectName(m_window->heading ? QStringLiteral("Panel1Caption") : QStringLiteral("LabelPanel"));
-    m_heading->setText(QString::fromLatin1(m_window->heading ? m_window->heading : m_family->caption));
+    const QString caption = QString::fromLatin1(m_family->caption);
+    m_heading->setObjectName(m_window->headingLabel ? QStringLiteral("LabelPanel") : QStringLiteral("Panel1Caption"));
+    m_heading->setText(m_window->headingLabel ? caption : u' ' + caption);
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(16);
     f.setBold(true);

@@ -108,21 +108,14 @@ constexpr SlotFill kParallelPropertyFills[] = {
     {"LBAL", "AL = ", "AL", 3, " m2/m"},     {"LBAG", "AG = ", "AG", 2, " m2/t"},
 };
 
-// IPN and UPN: flange and toe radii instead of r, no hi; the dimensions sit
-// in other slots than on the HE sheet.
-constexpr SlotFill kTaperedPropertyFills[] = {
-    {"LBh", "h = ", "H", 0, " mm"},          {"LBr", "r2 = ", "R2", 1, " mm"},
-    {"LBb", "tf = ", "Tf", 1, " mm"},        {"LBd", "b = ", "B", 0, " mm"},
-    {"LBtw", "r1 = ", "R1", 1, " mm"},       {"LBhi", "d = ", "D", 1, " mm"},
-    {"LBtf", "tw = ", "Tw", 1, " mm"},       {"LBA", "A = ", "A", 1, " cm2"},
-    {"LBM", "M = ", "M", 1, " kg/m"},        {"LBIy", "Iy = ", "Iy", 1, " cm4"},
-    {"LBIz", "Iz = ", "Iz", 1, " cm4"},      {"LBWy", "Wy = ", "Wy", 1, " cm3"},
-    {"LBWz", "Wz = ", "Wz", 1, " cm3"},      {"LBWply", "Wply = ", "Wply", 1, " cm3"},
-    {"LBWplz", "Wplz = ", "Wplz", 1, " cm3"}, {"LBry", "iy = ", "ry", 2, " cm"},
-    {"LBrz", "iz = ", "rz", 2, " cm"},       {"LBIt", "It = ", "It", 1, " cm4"},
-    {"LBIw", "Iw = ", "Iw", 0, " cm6"},      {"LBSy", "Sy = ", "Sy", 1, " cm3"},
-    {"LBAvz", "Avz = ", "Avz", 2, " cm2"},   {"LBssy", "sy = ", "ssy", 1, " cm"},
-    {"LBAL", "AL = ", "AL", 3, " m2/m"},     {"LBAG", "AG = ", "AG", 2, " m2/t"},
+// IPN and UPN: as HE (the fields are named ignoring case), with flange and
+// toe radii instead of r and no hi, the dimensions in other slots, and Iy
+// and Iz with one decimal.
+constexpr SlotFill kTaperedOwn[] = {
+    {"LBr", "r2 = ", "R2", 1, " mm"},        {"LBb", "tf = ", "Tf", 1, " mm"},
+    {"LBd", "b = ", "B", 0, " mm"},          {"LBtw", "r1 = ", "R1", 1, " mm"},
+    {"LBhi", "d = ", "D", 1, " mm"},         {"LBtf", "tw = ", "Tw", 1, " mm"},
+    {"LBIy", "Iy = ", "Iy", 1, " cm4"},      {"LBIz", "Iz = ", "Iz", 1, " cm4"},
 };
 
 // UPN: as IPN, It with two decimals, and the centroid distances ys and ym in
@@ -169,8 +162,6 @@ constexpr SlotFill kAngleDetailFills[] = {
     {"LBPmin", "emin = ", "Emin", kAsStored, " mm"}, {"LBPmax", "emax = ", "Emax", kAsStored, " mm"},
 };
 
-const char kTargets[] = "(1 6 ('*' 'Hint' 0) ('*' 'Caption' 0) ('*' 'Hints' 0) ('*' 'Items' 0) ('*' 'Filter' 0) "
-                        "('*' 'DisplayLabel' 0))";
 const char kIpnTargets[] = "(1 6 ('*' 'Hint' 0) ('*' 'Caption' 0) ('*' 'Items' 0) ('*' 'Hints' 0) ('*' 'Filter' 0) "
                            "('*' 'DisplayLabel' 0))";
 
@@ -210,7 +201,7 @@ const QList<GridColumn> kAngDetail = {kSupply, {"Designation"}, {"M"}, {"P"}, {"
                                       {"R1"}, {"R2"}, {"Emin"}, {"Emax"}, {"Dmax"}};
 
 constexpr SheetFills kParallelPropertySheet{kParallelPropertyFills};
-constexpr SheetFills kTaperedPropertySheet{kTaperedPropertyFills};
+constexpr SheetFills kTaperedPropertySheet{kTaperedOwn, &kParallelPropertySheet};
 constexpr SheetFills kChannelPropertySheet{kChannelOwn, &kTaperedPropertySheet};
 constexpr SheetFills kAnglePropertySheet{kAnglePropertyFills};
 constexpr SheetFills kIBeamDetailSheet{kIBeamDetailFills};
@@ -333,66 +324,24 @@ const SectionKind kAngle{
 };
 
 // The tolerances tab's title names the family as the tolerance standard does.
-const FamilyWindowDesc kHeWindow{
-    .heading = nullptr,
-    .toleranceKey = "H",
-    .standard = "UNE-EN 10034:1994",
-    .toleranceTitle = "Tolerances on dimensions, shape and mass for HE sections",
-    .helpContexts = {1008, 1009, 1007},
-    .translateAgain = true,
-    .supplyNote = true,
-    .art = "he",
-    .translatorTargets = kTargets,
-};
-
-const FamilyWindowDesc kIpeWindow{
-    .heading = " IPE Sections",
-    .toleranceKey = "IPE",
-    .standard = "UNE-EN 10034:1994",
-    .toleranceTitle = "Tolerances on dimensions, shape and mass for IPE sections",
-    .helpContexts = {1014, 1015, 1013},
-    .translateAgain = false,
-    .supplyNote = true,
-    .art = "ipe",
-    .translatorTargets = kTargets,
-};
-
-const FamilyWindowDesc kIpnWindow{
-    .heading = " IPN Sections",
-    .toleranceKey = "IPN",
-    .standard = "UNE-EN 10024:1995",
-    .toleranceTitle = "Tolerances on dimensions, shape and mass for IPN sections",
-    .helpContexts = {1011, 1012, 1010},
-    .translateAgain = false,
-    .supplyNote = true,
-    .art = "ipn",
-    .translatorTargets = kIpnTargets,
-};
-
+const FamilyWindowDesc kHeWindow{.art = "he", .toleranceKey = "H", .standard = "UNE-EN 10034:1994",
+                                 .toleranceTitle = "Tolerances on dimensions, shape and mass for HE sections",
+                                 .helpContexts = {1008, 1009, 1007}, .headingLabel = true, .translateAgain = true};
+const FamilyWindowDesc kIpeWindow{.art = "ipe", .toleranceKey = "IPE", .standard = "UNE-EN 10034:1994",
+                                  .toleranceTitle = "Tolerances on dimensions, shape and mass for IPE sections",
+                                  .helpContexts = {1014, 1015, 1013}};
+// The IPN window lists its item texts before its hints.
+const FamilyWindowDesc kIpnWindow{.art = "ipn", .toleranceKey = "IPN", .standard = "UNE-EN 10024:1995",
+                                  .toleranceTitle = "Tolerances on dimensions, shape and mass for IPN sections",
+                                  .helpContexts = {1011, 1012, 1010}, .translatorTargets = kIpnTargets};
 // UPN sizes are all rolled to stock: no supply note.
-const FamilyWindowDesc kUpnWindow{
-    .heading = " UPN Sections",
-    .toleranceKey = "UPN",
-    .standard = "UNE-EN 10279:2001",
-    .toleranceTitle = "Tolerances on dimensions, shape and mass for UPN sections",
-    .helpContexts = {1017, 1018, 1016},
-    .translateAgain = false,
-    .supplyNote = false,
-    .art = "upn",
-    .translatorTargets = kTargets,
-};
-
+const FamilyWindowDesc kUpnWindow{.art = "upn", .toleranceKey = "UPN", .standard = "UNE-EN 10279:2001",
+                                  .toleranceTitle = "Tolerances on dimensions, shape and mass for UPN sections",
+                                  .helpContexts = {1017, 1018, 1016}, .supplyNote = false};
 const FamilyWindowDesc kAngWindow{
-    .heading = " Equal Leg Angle Sections",
-    .toleranceKey = "ANG",
-    .standard = "UNE-EN 10056-2:1994",
+    .art = "ang", .toleranceKey = "ANG", .standard = "UNE-EN 10056-2:1994",
     .toleranceTitle = "Tolerances on dimensions, shape and mass for equal leg angle sections",
-    .helpContexts = {1020, 1021, 1019},
-    .translateAgain = false,
-    .supplyNote = true,
-    .art = "ang",
-    .translatorTargets = kTargets,
-};
+    .helpContexts = {1020, 1021, 1019}};
 
 // In the order of SectionFamily.
 const std::array<FamilyInfo, 7> kFamilies = {{

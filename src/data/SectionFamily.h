@@ -90,17 +90,25 @@ struct SectionKind {
     const char *webDepth;
 };
 
-// What tells the five section windows apart beyond the kind of section.
+// The translator targets of a section window: every caption, hint, item
+// list, file filter and field label.
+inline constexpr const char kSectionWindowTargets[] =
+    "(1 6 ('*' 'Hint' 0) ('*' 'Caption' 0) ('*' 'Hints' 0) ('*' 'Items' 0) ('*' 'Filter' 0) ('*' 'DisplayLabel' 0))";
+
+// What tells the five section windows apart beyond the kind of section;
+// the members with defaults name what only some windows do otherwise.
 struct FamilyWindowDesc {
-    const char *heading;        // heading bar text; nullptr: the family's caption
+    const char *art;            // pictures of windows and sheets: "he", "ipe", "ipn", "upn", "ang"
     const char *toleranceKey;   // "Raroda" key of the family's rows in "TOL.DB"
     const char *standard;       // the tolerance standard
     const char *toleranceTitle; // the bold title of the tolerances tab
     int helpContexts[3];        // per tab
-    bool translateAgain;        // translated again at the end of creation
-    bool supplyNote;            // shows "(*) - Available on request"
-    const char *art;            // pictures of windows and sheets: "he", "ipe", "ipn", "upn", "ang"
-    const char *translatorTargets;
+    // The heading is a label of its own showing the caption (HE), not the
+    // heading panel's caption " " + caption.
+    bool headingLabel = false;
+    bool translateAgain = false; // translated again at the end of creation
+    bool supplyNote = true;      // shows "(*) - Available on request"
+    const char *translatorTargets = kSectionWindowTargets;
 };
 
 struct FamilyInfo {
