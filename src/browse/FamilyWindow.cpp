@@ -201,32 +201,16 @@ QWidget *FamilyWindow::buildLeftColumn()
     m_navigator->setTable(m_table);
     v->addWidget(m_navigator);
 
-    auto *box = new QGroupBox(column);
-    box->setObjectName(QStringLiteral("GroupBox1"));
-    auto *bh = new QHBoxLayout(box);
-    bh->setContentsMargins(6, 6, 6, 6);
-    auto *buttons = new QVBoxLayout;
-    buttons->setSpacing(3);
-    const auto button = [&](const char *name, const char *caption, const char *hint) {
-        auto *b = new QPushButton(QString::fromLatin1(caption), box);
-        b->setObjectName(QString::fromLatin1(name));
-        if (hint)
-            b->setToolTip(QString::fromLatin1(hint));
-        buttons->addWidget(b);
-        return b;
-    };
-    m_printBt = button("ImprimirCatBt", "&Print", "Print the report related to active table");
-    m_datosBt = button("DatosBt", "&Data", "Show the data of selected section");
-    m_busquedaBt = button("BusquedaBt", "&Search", nullptr);
+    chrome::ButtonBox box(column);
+    m_printBt = box.add("ImprimirCatBt", "&Print", "Print the report related to active table");
+    m_datosBt = box.add("DatosBt", "&Data", "Show the data of selected section");
+    m_busquedaBt = box.add("BusquedaBt", "&Search");
     m_busquedaBt->setCheckable(true);
-    auto *okBtn = button("OKBtn", "&Close", nullptr);
-    auto *helpBtn = button("HelpBtn", "&Help", nullptr);
-    bh->addLayout(buttons, 1);
-    m_logo = new QLabel(box);
-    m_logo->setObjectName(QStringLiteral("ImgLogo"));
+    auto *okBtn = box.add("OKBtn", "&Close");
+    auto *helpBtn = box.add("HelpBtn", "&Help");
+    m_logo = box.finish(false);
     m_logo->setFixedSize(54, 70);
-    bh->addWidget(m_logo, 0, Qt::AlignTop);
-    v->addWidget(box);
+    v->addWidget(box.box());
 
     auto *note = new QLabel(QStringLiteral("(*) - Available on request"), column);
     note->setObjectName(QStringLiteral("LBSupply"));

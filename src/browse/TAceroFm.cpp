@@ -173,29 +173,13 @@ QWidget *TAceroFm::buildLeftPanel()
     m_navigator->setTable(m_tables[0]);
     v->addWidget(m_navigator);
 
-    auto *box = new QGroupBox(panel);
-    box->setObjectName(QStringLiteral("GroupBox1"));
-    auto *bh = new QHBoxLayout(box);
-    bh->setContentsMargins(6, 6, 6, 6);
-    auto *buttons = new QVBoxLayout;
-    buttons->setSpacing(3);
-    const auto button = [&](const char *name, const char *caption) {
-        auto *b = new QPushButton(QString::fromLatin1(caption), box);
-        b->setObjectName(QString::fromLatin1(name));
-        buttons->addWidget(b);
-        return b;
-    };
-    QPushButton *print = button("ImprimirCatBt", "&Print");
-    print->setToolTip(QStringLiteral("Print the report related to active table"));
-    QPushButton *ok = button("OKBtn", "&Close");
-    QPushButton *help = button("HelpBtn", "&Help");
-    buttons->addStretch(1);
-    bh->addLayout(buttons, 1);
+    chrome::ButtonBox box(panel);
+    QPushButton *print = box.add("ImprimirCatBt", "&Print", "Print the report related to active table");
+    QPushButton *ok = box.add("OKBtn", "&Close");
+    QPushButton *help = box.add("HelpBtn", "&Help");
     // Sized to its picture when the first language change brings one.
-    m_logo = new QLabel(box);
-    m_logo->setObjectName(QStringLiteral("ImgLogo"));
-    bh->addWidget(m_logo, 0, Qt::AlignTop);
-    v->addWidget(box);
+    m_logo = box.finish(true);
+    v->addWidget(box.box());
     v->addStretch(1);
 
     connect(print, &QPushButton::clicked, this, guard(this, &TAceroFm::ImprimirCatBtClick));

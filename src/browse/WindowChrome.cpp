@@ -4,6 +4,10 @@
 #include "browse/Texts.h"
 
 #include <QApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPainter>
@@ -41,6 +45,36 @@ void childClosing(QWidget *window)
         shell->childClosing(window);
         shell->SetJanela(shell->childWindowCount() > 1);
     }
+}
+
+ButtonBox::ButtonBox(QWidget *parent) : m_box(new QGroupBox(parent))
+{
+    m_box->setObjectName(QStringLiteral("GroupBox1"));
+    m_row = new QHBoxLayout(m_box);
+    m_row->setContentsMargins(6, 6, 6, 6);
+    m_buttons = new QVBoxLayout;
+    m_buttons->setSpacing(3);
+}
+
+QPushButton *ButtonBox::add(const char *name, const char *caption, const char *hint)
+{
+    auto *b = new QPushButton(QString::fromLatin1(caption), m_box);
+    b->setObjectName(QString::fromLatin1(name));
+    if (hint)
+        b->setToolTip(QString::fromLatin1(hint));
+    m_buttons->addWidget(b);
+    return b;
+}
+
+QLabel *ButtonBox::finish(bool stretch)
+{
+    if (stretch)
+        m_buttons->addStretch(1);
+    m_row->addLayout(m_buttons, 1);
+    auto *logo = new QLabel(m_box);
+    logo->setObjectName(QStringLiteral("ImgLogo"));
+    m_row->addWidget(logo, 0, Qt::AlignTop);
+    return logo;
 }
 
 QIcon glyph(const QPainterPath &shape)
