@@ -1,12 +1,14 @@
-// What a user would notice of a section window's layout on the built tables,
+// What a user would notice of the section and steel windows' layout on the built tables,
 // in English and in Spanish, on each tab, at the window's smallest size:
 // every text and control inside the window, none on top of another, none
 // cut short.
 #include "TestShell.h"
+#include "browse/TAceroFm.h"
 #include "support/LayoutChecks.h"
 #include "support/TestContext.h"
 
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 
 #include <memory>
@@ -70,6 +72,39 @@ private slots:
                              "is cut; the window opens maximized, where it is whole",
                          Continue);
         QVERIFY2(smallest.isEmpty(), qPrintable(smallest.join(QStringLiteral("; "))));
+    }
+
+    void steelWindowTextsStayWholeAndApart_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("spanish");
+        for (int page : {0, 1, 2}) {
+            for (bool spanish : {false, true})
+                QTest::addRow("page %d %s", page, spanish ? "Spanish" : "English") << page << spanish;
+        }
+    }
+    void steelWindowTextsStayWholeAndApart()
+    {
+        QFETCH(int, page);
+        QFETCH(bool, spanish);
+        const QLocale locale;
+        std::unique_ptr<TIvBinaryDictionary> dictionary;
+        testContext().setLanguage(spanish ? Language::Spanish : Language::English);
+        if (spanish) {
+            dictionary = layoutcheck::spanishDictionary();
+            QVERIFY(dictionary->isOpen());
+        }
+        TAceroFm w(testContext());
+        w.FormCreate();
+        // As a child window maximized on a 1024 x 768 desktop.
+        w.resize(1016, 600);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(page);
+        QApplication::processEvents();
+        const QStringList faults = layoutcheck::faults(&w);
+        QLocale::setDefault(locale);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     }
 };
 
