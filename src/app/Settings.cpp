@@ -1,6 +1,5 @@
 #include "app/Settings.h"
 
-#include "data/AppGlobals.h"
 #include "i18n/TranslateString.h"
 
 #include <QDir>
@@ -10,21 +9,21 @@
 
 namespace settings {
 
-QString filePath() { return app::AppDir() + QStringLiteral("PTolmo2.ini"); }
+QString filePath(const AppContext &context) { return context.appDir() + QStringLiteral("PTolmo2.ini"); }
 
-int readLanguageCode()
+Language readLanguage(const AppContext &context)
 {
-    QSettings s(filePath(), QSettings::IniFormat);
+    QSettings s(filePath(context), QSettings::IniFormat);
     bool ok = false;
     const int code = s.value(QStringLiteral("Idioma/Codigo")).toString().trimmed().toInt(&ok);
-    return ok && (code == 1 || code == 2) ? code : 2;
+    return ok && code == int(Language::English) ? Language::English : Language::Spanish;
 }
 
-void writeLanguageCode(int code)
+void writeLanguage(const AppContext &context, Language language)
 {
-    const QString path = filePath();
+    const QString path = filePath(context);
     QSettings s(path, QSettings::IniFormat);
-    s.setValue(QStringLiteral("Idioma/Codigo"), code);
+    s.setValue(QStringLiteral("Idioma/Codigo"), int(language));
     s.sync();
     if (s.status() != QSettings::NoError)
         throw std::runtime_error(
@@ -32,9 +31,9 @@ void writeLanguageCode(int code)
                 .toStdString());
 }
 
-QString readInternet(const QString &key, const QString &defaultValue)
+QString readInternet(const AppContext &context, const QString &key, const QString &defaultValue)
 {
-    QSettings s(filePath(), QSettings::IniFormat);
+    QSettings s(filePath(context), QSettings::IniFormat);
     return s.value(QStringLiteral("Internet/") + key, defaultValue).toString();
 }
 

@@ -65,8 +65,11 @@ const ToolButtonDesc kToolButtons[] = {
 } // namespace
 
 TPrincipalFm::TPrincipalFm(QWidget *parent, const QString &appDir)
-    : QMainWindow(parent), m_appDir(appDir), m_confirm(askYesNo)
+    : QMainWindow(parent), m_confirm(askYesNo)
 {
+    // The settings file is read while the menus are built, so the directory
+    // is known first.
+    m_context.setAppDir(appDir.isEmpty() ? QFileInfo(QCoreApplication::applicationFilePath()).absolutePath() : appDir);
     setObjectName(QStringLiteral("PrincipalFm"));
     setWindowTitle(QString::fromLatin1(app::kNativeTitle));
     setMinimumSize(518, 300);
@@ -133,12 +136,11 @@ void TPrincipalFm::FormCreate()
     english->move(width() - english->width() - 15, english->y());
     spanish->move(english->x() - english->width(), spanish->y());
     m_toolBar->setProperty("rightGap", width() - english->x());
-    app::setAppDir(m_appDir.isEmpty() ? QFileInfo(QCoreApplication::applicationFilePath()).absolutePath() : m_appDir);
     m_dictionary->close();
-    m_dictionary->setFileName(app::AppDir() + QStringLiteral("PTolmo2.dll"));
+    m_dictionary->setFileName(m_context.appDir() + QStringLiteral("PTolmo2.dll"));
     m_dictionary->open();
     m_translator->loaded();
-    ChangeIdioma(settings::readLanguageCode());
+    ChangeIdioma(settings::readLanguage(m_context));
 }
 
 void TPrincipalFm::buildToolBar()
@@ -214,17 +216,20 @@ void TPrincipalFm::buildMenus()
 
     QMenu *arquivo = menu(nullptr, bar, "ArquivoMn", "&File");
     QMenu *imprimir = menu(arquivo, nullptr, "ImprimirMn", "&Print");
-    static const char *const families[] = {"HE&B Sections", "HE&A Sections", "HE&M Sections", "IP&E Sections",
-                                           "&IPN Sections", "&UPN Sections", "Equal Leg A&ngle Sections"};
-    static const char *const famNames[] = {"HEB", "HEA", "HEM", "IPE", "IPN", "UPN", "Ang"};
+    // One command per family in the order of the toolbar; the component
+    // names spell the angles "Ang".
+    struct Family { const char *name; const char *caption; };
+    static const Family families[] = {{"HEB", "HE&B Sections"}, {"HEA", "HE&A Sections"}, {"HEM", "HE&M Sections"},
+                                      {"IPE", "IP&E Sections"}, {"IPN", "&IPN Sections"}, {"UPN", "&UPN Sections"},
+                                      {"Ang", "Equal Leg A&ngle Sections"}};
     struct Sub { const char *name; const char *caption; };
     const Sub subs[] = {{"ImpPropMn", "&Properties"}, {"ImpDetMn", "&Dimensions for Detailing"}, {"ImpTolMn", "&Tolerances"}};
     for (int tag = 0; tag < 3; ++tag) {
         QMenu *sub = menu(imprimir, nullptr, subs[tag].name, subs[tag].caption);
-        for (int f = 0; f < 7; ++f) {
-            QAction *a = item(sub, "", QString::fromLatin1(families[f]), nullptr);
+        for (const Family &f : families) {
+            QAction *a = item(sub, "", QString::fromLatin1(f.caption), nullptr);
             a->setObjectName(QStringLiteral("%1Imp%2Mn").arg(QString::fromLatin1(subs[tag].name).left(6),
-                                                             QString::fromLatin1(famNames[f])));
+                                                             QString::fromLatin1(f.name)));
             a->setData(tag);
         }
     }
@@ -277,17 +282,17 @@ void TPrincipalFm::buildMenus()
     item(empresa, "ImagenCorporativaMn", QStringLiteral("&Group Image"), &TPrincipalFm::ImagenCorporativaMnClick);
     item(empresa, "AtencionalClienteMn", QStringLiteral("&Vantiro"), &TPrincipalFm::AtencionalClienteMnClick);
     separator(empresa, "N7");
-    const QString site = settings::readInternet(QStringLiteral("Site"), QString::fromLatin1(kSite));
+    const QString site = settings::readInternet(m_context, QStringLiteral("Site"), QString::fromLatin1(kSite));
     item(empresa, "SiteTolmoMn", u'&' + site, &TPrincipalFm::SiteTolmoMnClick);
     QMenu *emails = menu(empresa, nullptr, "EmailsMn", "&E-mail");
     item(emails, "EmailComercialMn",
-         QStringLiteral("&Comercial:   ") + settings::readInternet(QStringLiteral("Comercial"), QString::fromLatin1(kEmailComercial)),
+         QStringLiteral("&Comercial:   ") + settings::readInternet(m_context, QStringLiteral("Comercial"), QString::fromLatin1(kEmailComercial)),
          &TPrincipalFm::EmailComercialMnClick);
     item(emails, "EmailGeneraMn",
-         QStringLiteral("&General:      ") + settings::readInternet(QStringLiteral("General"), QString::fromLatin1(kEmailGeneral)),
+         QStringLiteral("&General:      ") + settings::readInternet(m_context, QStringLiteral("General"), QString::fromLatin1(kEmailGeneral)),
          &TPrincipalFm::EmailGeneraMnClick);
     item(emails, "EmailVantiroMn",
-         QStringLiteral("&Vantiro:  ") + settings::readInternet(QStringLiteral("Vantiro"), QString::fromLatin1(kEmailVantiro)),
+         QStringLiteral("&Vantiro:  ") + settings::readInternet(m_context, QStringLiteral("Vantiro"), QString::fromLatin1(kEmailVantiro)),
          &TPrincipalFm::EmailVantiroMnClick);
 
     QMenu *ajuda = menu(nullptr, bar, "N1", "&Help");
@@ -344,62 +349,51 @@ int TPrincipalFm::childWindowCount() const { return int(m_mdi->subWindowList().s
 
 void TPrincipalFm::childClosing(QWidget *child)
 {
-    for (QPointer<FamilyWindow> *ref : {&m_he[0], &m_he[1], &m_he[2], &m_ipe, &m_ipn, &m_upn, &m_ang}) {
-        if (ref->data() == child)
-            *ref = nullptr;
+    for (QPointer<FamilyWindow> &ref : m_families) {
+        if (ref.data() == child)
+            ref = nullptr;
     }
     if (m_acero == child)
         m_acero = nullptr;
 }
 
-QWidget *TPrincipalFm::familyWindow(const QString &key) const
+FamilyWindow *TPrincipalFm::familyWindow(const QString &key) const
 {
-    const QString k = key.toUpper();
-    if (k == u"HEA")
-        return m_he[0];
-    if (k == u"HEB")
-        return m_he[1];
-    if (k == u"HEM")
-        return m_he[2];
-    if (k == u"IPE")
-        return m_ipe;
-    if (k == u"IPN")
-        return m_ipn;
-    if (k == u"UPN")
-        return m_upn;
-    if (k == u"ANG")
-        return m_ang;
-    return nullptr;
+    const FamilyInfo *family = familyByKey(key);
+    return family ? m_families[size_t(family->family)] : nullptr;
 }
 
-QPixmap TPrincipalFm::languageLogo(int languageCode) const
+QPixmap TPrincipalFm::languageLogo(Language language) const
 {
-    return languageCode == 1 ? m_enLogo : languageCode == 2 ? m_esLogo : QPixmap();
+    switch (language) {
+    case Language::English:
+        return m_enLogo;
+    case Language::Spanish:
+        return m_esLogo;
+    }
+    return {};
 }
 
 // --------------------------------------------------------------- Language
 
-void TPrincipalFm::ChangeIdioma(int code)
+void TPrincipalFm::ChangeIdioma(Language language)
 {
-    app::setLanguage(code);
+    m_context.setLanguage(language);
     WallPaper();
-    m_inglesMn->setChecked(code == 1);
-    m_espanolMn->setChecked(code == 2);
-    // Every open window is translated again and raises its notice.
-    m_dictionary->setLanguage(code);
+    m_inglesMn->setChecked(language == Language::English);
+    m_espanolMn->setChecked(language == Language::Spanish);
+    // Every open window is translated again and raises its notice; the
+    // dictionary's languages are in the order of the codes.
+    m_dictionary->setLanguage(int(language));
     // The translated caption; the window title itself may carry the name of
     // a maximized child window.
     app::setApplicationTitle(TranslateString(QString::fromLatin1(app::kNativeTitle)));
-    settings::writeLanguageCode(code);
+    settings::writeLanguage(m_context, language);
 }
 
 void TPrincipalFm::WallPaper()
 {
-    const int code = app::LanguageCode();
-    if (code == 1)
-        m_img->setPicture(m_enLogoMDI);
-    else if (code == 2)
-        m_img->setPicture(m_esLogoMDI);
+    m_img->setPicture(m_context.language() == Language::English ? m_enLogoMDI : m_esLogoMDI);
     if (!m_img->picture().isNull())
         m_color = m_img->picture().toImage().pixelColor(1, 1);
     const QRect screen = this->screen() ? this->screen()->geometry() : QRect(0, 0, 1024, 768);
@@ -420,8 +414,8 @@ QPoint TPrincipalFm::wallPaperPosition(QSize screen, QSize picture)
     return {(screen.width() - 4 - picture.width()) / 2, (screen.height() - 134 - picture.height()) / 2};
 }
 
-void TPrincipalFm::InglesMnClick() { ChangeIdioma(1); }
-void TPrincipalFm::EspanolMnClick() { ChangeIdioma(2); }
+void TPrincipalFm::InglesMnClick() { ChangeIdioma(Language::English); }
+void TPrincipalFm::EspanolMnClick() { ChangeIdioma(Language::Spanish); }
 
 // ---------------------------------------------------------- Child windows
 
@@ -436,15 +430,9 @@ void TPrincipalFm::addChild(QWidget *child)
     m_mdi->setActiveSubWindow(sub);
 }
 
-void TPrincipalFm::openHe(int series)
+template <typename W, typename... Args> void TPrincipalFm::openFamily(SectionFamily family, Args... args)
 {
-    static const char *const files[] = {"HEA.DB", "HEB.DB", "HEM.DB"};
-    app::setHeSeries(series, QString::fromLatin1(files[series - 1]));
-    openFamily<TILPFm>(m_he[series - 1]);
-}
-
-template <typename W> void TPrincipalFm::openFamily(QPointer<FamilyWindow> &reference)
-{
+    QPointer<FamilyWindow> &reference = m_families[size_t(family)];
     if (reference) {
         if (auto *sub = qobject_cast<QMdiSubWindow *>(reference->parentWidget())) {
             sub->show();
@@ -452,7 +440,7 @@ template <typename W> void TPrincipalFm::openFamily(QPointer<FamilyWindow> &refe
         }
         return;
     }
-    auto *window = new W;
+    auto *window = new W(args..., m_context);
     reference = window;
     connect(window, &FamilyWindow::sheetRequested, this,
             [window](int tab) { guarded([&] { sheets::open(window, tab); }); });
@@ -462,13 +450,13 @@ template <typename W> void TPrincipalFm::openFamily(QPointer<FamilyWindow> &refe
     window->FormCreate();
 }
 
-void TPrincipalFm::HEABtClick() { openHe(1); }
-void TPrincipalFm::HEBBtClick() { openHe(2); }
-void TPrincipalFm::HEMBtClick() { openHe(3); }
-void TPrincipalFm::IPEBtClick() { openFamily<TIPEFm>(m_ipe); }
-void TPrincipalFm::IPNBtClick() { openFamily<TILIFm>(m_ipn); }
-void TPrincipalFm::UPNBtClick() { openFamily<TULFm>(m_upn); }
-void TPrincipalFm::AngBtClick() { openFamily<TAngFm>(m_ang); }
+void TPrincipalFm::HEABtClick() { openFamily<TILPFm>(SectionFamily::HEA, SectionFamily::HEA); }
+void TPrincipalFm::HEBBtClick() { openFamily<TILPFm>(SectionFamily::HEB, SectionFamily::HEB); }
+void TPrincipalFm::HEMBtClick() { openFamily<TILPFm>(SectionFamily::HEM, SectionFamily::HEM); }
+void TPrincipalFm::IPEBtClick() { openFamily<TIPEFm>(SectionFamily::IPE); }
+void TPrincipalFm::IPNBtClick() { openFamily<TILIFm>(SectionFamily::IPN); }
+void TPrincipalFm::UPNBtClick() { openFamily<TULFm>(SectionFamily::UPN); }
+void TPrincipalFm::AngBtClick() { openFamily<TAngFm>(SectionFamily::ANG); }
 
 void TPrincipalFm::AceroBtClick()
 {
@@ -479,7 +467,7 @@ void TPrincipalFm::AceroBtClick()
         }
         return;
     }
-    auto *window = new TAceroFm;
+    auto *window = new TAceroFm(m_context);
     m_acero = window;
     addChild(window);
     window->FormCreate();
@@ -527,15 +515,15 @@ void TPrincipalFm::BarraStatusMnClick() { statusBar()->setVisible(m_barraStatusM
 
 // ------------------------------------------------------- Help and company
 
-void TPrincipalFm::ImagenCorporativaMnClick() { help::showContext(help::fileFor("-Imagen.hlp"), 1); }
-void TPrincipalFm::AtencionalClienteMnClick() { help::showContext(help::fileFor("-Vantiro.hlp"), 1); }
-void TPrincipalFm::IndiceMnClick() { help::showTopics(help::fileFor("-PFHelp.hlp")); }
-void TPrincipalFm::IntroducaoMnClick() { help::showContext(help::fileFor("-PFHelp.hlp"), 1000); }
-void TPrincipalFm::CreditosMnClick() { help::showContext(help::fileFor("-PFHelp.hlp"), 1042); }
+void TPrincipalFm::ImagenCorporativaMnClick() { help::showContext(m_context.helpFile("-Imagen.hlp"), 1); }
+void TPrincipalFm::AtencionalClienteMnClick() { help::showContext(m_context.helpFile("-Vantiro.hlp"), 1); }
+void TPrincipalFm::IndiceMnClick() { help::showTopics(m_context.helpFile("-PFHelp.hlp")); }
+void TPrincipalFm::IntroducaoMnClick() { help::showContext(m_context.helpFile("-PFHelp.hlp"), 1000); }
+void TPrincipalFm::CreditosMnClick() { help::showContext(m_context.helpFile("-PFHelp.hlp"), 1042); }
 
 void TPrincipalFm::openLink(const QString &key, const char *defaultValue, bool mail)
 {
-    const QString value = settings::readInternet(key, QString::fromLatin1(defaultValue));
+    const QString value = settings::readInternet(m_context, key, QString::fromLatin1(defaultValue));
     const QString target = mail ? QStringLiteral("mailto:") + value : value;
     // A plain name that is neither a web address nor an existing file is what
     // the desktop cannot find: nothing to report.
@@ -555,7 +543,7 @@ void TPrincipalFm::EmailVantiroMnClick() { openLink(QStringLiteral("Vantiro"), k
 
 void TPrincipalFm::SobreMnClick()
 {
-    TSobreFm about(this);
+    TSobreFm about(m_context, this);
     about.exec();
 }
 

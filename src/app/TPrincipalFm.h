@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browse/Shell.h"
+#include "data/SectionFamily.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -30,10 +31,13 @@ public:
     void SetJanela(bool enabled) override;
     int childWindowCount() const override;
     void childClosing(QWidget *child) override;
-    QWidget *familyWindow(const QString &key) const override;
-    QPixmap languageLogo(int languageCode) const override;
+    // The open window of a family key ("HEA" ... "ANG"), or nullptr.
+    FamilyWindow *familyWindow(const QString &key) const;
+    QPixmap languageLogo(Language language) const override;
 
-    void ChangeIdioma(int code);
+    void ChangeIdioma(Language language);
+    // The program's shared values, owned here and handed to every window.
+    AppContext &context() { return m_context; }
     void WallPaper();
     // Where the background picture goes on a screen of that size.
     static QPoint wallPaperPosition(QSize screen, QSize picture);
@@ -93,8 +97,8 @@ private:
     void buildMenus();
     void buildToolBar();
     void rebuildWindowsMenu();
-    void openHe(int series);
-    template <typename W> void openFamily(QPointer<FamilyWindow> &reference);
+    // Brings the family's window to the front, creating it when it is not open.
+    template <typename W, typename... Args> void openFamily(SectionFamily family, Args... args);
     void addChild(QWidget *child);
     void openLink(const QString &key, const char *defaultValue, bool mail);
 
@@ -104,10 +108,10 @@ private:
     TIvBinaryDictionary *m_dictionary = nullptr;
     TIvTranslator *m_translator = nullptr;
     QColor m_color;
-    QString m_appDir;
+    AppContext m_context;
     QPixmap m_enLogoMDI, m_esLogoMDI, m_enLogo, m_esLogo;
-    QPointer<FamilyWindow> m_he[3];
-    QPointer<FamilyWindow> m_ipe, m_ipn, m_upn, m_ang;
+    // The open window of each family, indexed by SectionFamily.
+    QPointer<FamilyWindow> m_families[7];
     QPointer<QWidget> m_acero;
     QMenu *m_janelasMn = nullptr;
     QList<QAction *> m_windowCommands;

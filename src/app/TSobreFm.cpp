@@ -22,7 +22,7 @@ struct Hourglass {
 
 } // namespace
 
-TSobreFm::TSobreFm(QWidget *parent) : QDialog(parent)
+TSobreFm::TSobreFm(const AppContext &context, QWidget *parent) : QDialog(parent), m_context(&context)
 {
     setObjectName(QStringLiteral("SobreFm"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -53,8 +53,8 @@ TSobreFm::TSobreFm(QWidget *parent) : QDialog(parent)
     layout->addWidget(panel);
 
     // FormCreate.
-    m_imgEN->setVisible(app::LanguageCode() == 1);
-    m_imgES->setVisible(app::LanguageCode() == 2);
+    m_imgEN->setVisible(context.language() == Language::English);
+    m_imgES->setVisible(context.language() == Language::Spanish);
     // The English card's size serves both languages.
     setFixedSize(card.width() + 12, card.height() + 31);
     setWindowTitle(texts::TranslateString(QString::fromLatin1(app::kNativeTitle)));
@@ -67,7 +67,7 @@ int TSobreFm::FirstShowModal()
         // The first table opening of the run happens here.
         Table table(decl::iLamParTable);
         table.setObjectName(QStringLiteral("Table1"));
-        table.setDirectory(app::AppDir());
+        table.setDirectory(m_context->appDir());
         table.setFileName(QStringLiteral("HEB.DB"));
         table.open();
         table.close();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/AppContext.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -8,7 +10,7 @@ class QLabel;
 class TSobreFm : public QDialog {
     Q_OBJECT
 public:
-    explicit TSobreFm(QWidget *parent = nullptr);
+    explicit TSobreFm(const AppContext &context, QWidget *parent = nullptr);
 
     // The start-up showing: opens and closes "HEB.DB" under the hourglass
     // (so a missing table ends the start-up), then shows the window.
@@ -19,6 +21,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    const AppContext *m_context;
     QLabel *m_imgEN;
     QLabel *m_imgES;
 };

@@ -20,7 +20,7 @@ int main(int argc, char **argv)
     // 5. The About window after the first table opening; an error here ends
     // the program after the box.
     try {
-        TSobreFm about(&principal);
+        TSobreFm about(principal.context(), &principal);
         about.FirstShowModal();
     } catch (const std::exception &e) {
         errorreport::show(e);

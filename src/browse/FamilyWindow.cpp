@@ -5,10 +5,14 @@
 #include "browse/SearchDialog.h"
 #include "browse/Shell.h"
 #include "browse/TDBNavigator.h"
+#include "browse/TFiltroDAngFm.h"
+#include "browse/TFiltroDetailFm.h"
+#include "browse/TFiltroPAngFm.h"
+#include "browse/TFiltroPropFm.h"
 #include "browse/TRxDBGrid.h"
 #include "browse/TableModel.h"
 #include "browse/Texts.h"
-#include "data/AppGlobals.h"
+#include "browse/WindowChrome.h"
 #include "data/Declarations.h"
 #include "data/DisplayFormat.h"
 #include "data/SectionFamily.h"
@@ -40,36 +44,38 @@ namespace {
 // The drawing's size; the art places the two live values on it.
 constexpr QSize kDrawing(190, 210);
 
-QLabel *sunkenStrip(QWidget *parent, const char *name)
+// The search dialog of a browsing tab, built on the kind's criteria.
+std::unique_ptr<SearchDialog> openSearchDialog(const SectionKind &kind, bool property, const AppContext &context,
+                                               QWidget *parent)
 {
-    auto *l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    l->setAutoFillBackground(true);
-    QPalette p = l->palette();
-    p.setColor(QPalette::Window, QApplication::palette().color(QPalette::ToolTipBase));
-    p.setColor(QPalette::WindowText, QColor(128, 0, 0));
-    l->setPalette(p);
-    l->setMargin(3);
-    return l;
+    const Criteria criteria = property ? kind.propertyCriteria : kind.detailCriteria;
+    if (kind.dialogs == SearchDialogs::Angles) {
+        if (property)
+            return std::make_unique<TFiltroPAngFm>(criteria, context, parent);
+        return std::make_unique<TFiltroDAngFm>(criteria, context, parent);
+    }
+    if (property)
+        return std::make_unique<TFiltroPropFm>(criteria, context, parent);
+    return std::make_unique<TFiltroDetailFm>(criteria, context, parent);
 }
 
 bool isWidthField(const char *field) { return QString::fromLatin1(field).compare(u"b", Qt::CaseInsensitive) == 0; }
 
 } // namespace
 
-FamilyWindow::FamilyWindow(const FamilyWindowDesc &desc, QWidget *parent)
-    : QWidget(parent), m_desc(&desc), m_property(desc.propertyCriteria.size()), m_detail(desc.detailCriteria.size())
+FamilyWindow::FamilyWindow(const FamilyInfo &family, AppContext &context, QWidget *parent)
+    : QWidget(parent), m_family(&family), m_context(&context), m_window(family.window), m_kind(family.kind),
+      m_property(family.kind->propertyCriteria.size()), m_detail(family.kind->detailCriteria.size())
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromLatin1(desc.caption));
-    setMinimumSize(desc.minimumSize);
+    setWindowTitle(QString::fromLatin1(family.caption));
+    setMinimumSize(m_kind->minimumSize);
 
-    m_table = new Table(*desc.table, this);
+    m_table = new Table(*m_kind->table, this);
     m_table->setFiltered(true);
     m_table->setFilter([this](const Record &row) { return filterRecord(row); });
     m_tolTable = new Table(decl::TolTable, this);
-    m_tolTable->setObjectName(QString::fromLatin1(desc.toleranceComponent));
+    m_tolTable->setObjectName(QString::fromLatin1(m_kind->toleranceComponent));
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -88,7 +94,7 @@ FamilyWindow::FamilyWindow(const FamilyWindowDesc &desc, QWidget *parent)
     connect(m_pages, &QTabWidget::currentChanged, this, guard(this, &FamilyWindow::PageControl1Change));
     DataSource1DataChange();
 
-    m_translator = texts::makeTranslator(this, desc.translatorTargets);
+    m_translator = texts::makeTranslator(this, m_window->translatorTargets);
     connect(m_translator, &TIvTranslator::OnLanguageChange, this, guard(this, &FamilyWindow::IvTranslator1LanguageChange));
     m_translator->loaded();
 }
@@ -106,8 +112,9 @@ void FamilyWindow::buildHeading(QWidget *host)
     m_heading = new QLabel(panel);
     // In the HE window the heading is a label of its own; elsewhere it is
     // the panel's caption.
-    m_heading->setObjectName(m_desc->heading ? QStringLiteral("Panel1Caption") : QStringLiteral("LabelPanel"));
-    m_heading->setText(QString::fromLatin1(m_desc->heading ? m_desc->heading : m_desc->caption));
+    const QString caption = QString::fromLatin1(m_family->caption);
+    m_heading->setObjectName(m_window->headingLabel ? QStringLiteral("LabelPanel") : QStringLiteral("Panel1Caption"));
+    m_heading->setText(m_window->headingLabel ? caption : u' ' + caption);
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(16);
     f.setBold(true);
@@ -150,11 +157,11 @@ QWidget *FamilyWindow::buildLeftColumn()
     m_imgProp = new QLabel(drawing);
     m_imgProp->setObjectName(QStringLiteral("ImgProp"));
     m_imgProp->setGeometry(QRect(QPoint(0, 0), kDrawing));
-    m_imgProp->setPixmap(art::pixmap(QStringLiteral("win-prop-") + QLatin1String(m_desc->art), kDrawing));
+    m_imgProp->setPixmap(art::pixmap(QStringLiteral("win-prop-") + QLatin1String(m_window->art), kDrawing));
     m_imgDet = new QLabel(drawing);
     m_imgDet->setObjectName(QStringLiteral("ImgDet"));
     m_imgDet->setGeometry(QRect(QPoint(0, 0), kDrawing));
-    m_imgDet->setPixmap(art::pixmap(QStringLiteral("win-det-") + QLatin1String(m_desc->art), kDrawing));
+    m_imgDet->setPixmap(art::pixmap(QStringLiteral("win-det-") + QLatin1String(m_window->art), kDrawing));
     m_imgDet->hide();
     m_dbText2 = new QLabel(drawing);
     m_dbText2->setObjectName(QStringLiteral("DBText2"));
@@ -162,7 +169,7 @@ QWidget *FamilyWindow::buildLeftColumn()
     m_dbText3->setObjectName(QStringLiteral("DBText3"));
     // The width value sits above the drawing's width dimension, the height
     // value left of its height dimension (angles: one on each leg).
-    QLabel *top = isWidthField(m_desc->dataLabel3) ? m_dbText3 : m_dbText2;
+    QLabel *top = isWidthField(m_kind->dataLabel3) ? m_dbText3 : m_dbText2;
     QLabel *side = top == m_dbText2 ? m_dbText3 : m_dbText2;
     top->setGeometry(65, 4, 60, 16);
     top->setAlignment(Qt::AlignCenter);
@@ -178,7 +185,7 @@ QWidget *FamilyWindow::buildLeftColumn()
     dims->setHorizontalSpacing(6);
     dims->setVerticalSpacing(1);
     static const char *const names[] = {"LabelA", "LabelB", "LabelC", "LabelD", "LabelE", "LabelF", "LabelG"};
-    for (int i = 0; i < m_desc->dimensions.size(); ++i) {
+    for (int i = 0; i < m_kind->dimensions.size(); ++i) {
         auto *l = new QLabel(panel2);
         l->setObjectName(QString::fromLatin1(names[i]));
         dims->addWidget(l, i / 2, i % 2);
@@ -187,43 +194,27 @@ QWidget *FamilyWindow::buildLeftColumn()
     pv->addLayout(dims);
     v->addWidget(panel2);
 
-    m_regT = sunkenStrip(column, "RegT");
+    m_regT = chrome::counterStrip(column, "RegT");
     v->addWidget(m_regT);
     m_navigator = new TDBNavigator(column);
     m_navigator->setObjectName(QStringLiteral("DBNavigator1"));
     m_navigator->setTable(m_table);
     v->addWidget(m_navigator);
 
-    auto *box = new QGroupBox(column);
-    box->setObjectName(QStringLiteral("GroupBox1"));
-    auto *bh = new QHBoxLayout(box);
-    bh->setContentsMargins(6, 6, 6, 6);
-    auto *buttons = new QVBoxLayout;
-    buttons->setSpacing(3);
-    const auto button = [&](const char *name, const char *caption, const char *hint) {
-        auto *b = new QPushButton(QString::fromLatin1(caption), box);
-        b->setObjectName(QString::fromLatin1(name));
-        if (hint)
-            b->setToolTip(QString::fromLatin1(hint));
-        buttons->addWidget(b);
-        return b;
-    };
-    m_printBt = button("ImprimirCatBt", "&Print", "Print the report related to active table");
-    m_datosBt = button("DatosBt", "&Data", "Show the data of selected section");
-    m_busquedaBt = button("BusquedaBt", "&Search", nullptr);
+    chrome::ButtonBox box(column);
+    m_printBt = box.add("ImprimirCatBt", "&Print", "Print the report related to active table");
+    m_datosBt = box.add("DatosBt", "&Data", "Show the data of selected section");
+    m_busquedaBt = box.add("BusquedaBt", "&Search");
     m_busquedaBt->setCheckable(true);
-    auto *okBtn = button("OKBtn", "&Close", nullptr);
-    auto *helpBtn = button("HelpBtn", "&Help", nullptr);
-    bh->addLayout(buttons, 1);
-    m_logo = new QLabel(box);
-    m_logo->setObjectName(QStringLiteral("ImgLogo"));
+    auto *okBtn = box.add("OKBtn", "&Close");
+    auto *helpBtn = box.add("HelpBtn", "&Help");
+    m_logo = box.finish(false);
     m_logo->setFixedSize(54, 70);
-    bh->addWidget(m_logo, 0, Qt::AlignTop);
-    v->addWidget(box);
+    v->addWidget(box.box());
 
     auto *note = new QLabel(QStringLiteral("(*) - Available on request"), column);
     note->setObjectName(QStringLiteral("LBSupply"));
-    note->setVisible(m_desc->supplyNote);
+    note->setVisible(m_window->supplyNote);
     v->addWidget(note);
     v->addStretch(1);
 
@@ -240,8 +231,8 @@ QWidget *FamilyWindow::buildTabs()
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
 
-    m_model1 = new TableModel(m_table, m_desc->propertyColumns, this);
-    m_model2 = new TableModel(m_table, m_desc->detailColumns, this);
+    m_model1 = new TableModel(m_table, m_kind->propertyColumns, this);
+    m_model2 = new TableModel(m_table, m_kind->detailColumns, this);
     const auto gridPage = [&](const char *sheet, const char *caption, const char *gridName, TableModel *model) {
         auto *page = new QWidget(m_pages);
         page->setObjectName(QString::fromLatin1(sheet));
@@ -263,7 +254,7 @@ QWidget *FamilyWindow::buildTabs()
     auto *l = new QVBoxLayout(page);
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(0);
-    auto *title = new QLabel(QString::fromLatin1(m_desc->toleranceTitle), page);
+    auto *title = new QLabel(QString::fromLatin1(m_window->toleranceTitle), page);
     title->setObjectName(QStringLiteral("Panel7"));
     title->setFrameStyle(QFrame::Panel | QFrame::Raised);
     title->setMargin(4);
@@ -279,7 +270,7 @@ QWidget *FamilyWindow::buildTabs()
     row->addWidget(m_tolList);
     auto *right = new QVBoxLayout;
     right->setSpacing(0);
-    auto *norma = new QLabel(QString::fromLatin1(m_desc->norma), page);
+    auto *norma = new QLabel(QStringLiteral("  In accordance with ") + QLatin1String(m_window->standard), page);
     norma->setObjectName(QStringLiteral("NormaT"));
     norma->setAutoFillBackground(true);
     QPalette white = norma->palette();
@@ -310,14 +301,6 @@ QWidget *FamilyWindow::buildTabs()
 
 void FamilyWindow::FormCreate()
 {
-    const FamilyWindowDesc &d = *m_desc;
-    if (!d.tableFile) {
-        m_tag = app::HeSeries();
-        static const char *const captions[] = {"HEA Sections", "HEB Sections", "HEM Sections"};
-        if (m_tag >= 1 && m_tag <= 3)
-            setWindowTitle(QString::fromLatin1(captions[m_tag - 1]));
-        m_heading->setText(windowTitle());
-    }
     m_table->close();
     if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
         sub->showMaximized();
@@ -326,10 +309,10 @@ void FamilyWindow::FormCreate()
     std::fill(m_detail.begin(), m_detail.end(), SearchCriterion{});
     m_tab = 0;
 
-    m_table->setDirectory(app::AppDir());
-    m_table->setFileName(d.tableFile ? QString::fromLatin1(d.tableFile) : app::HeTableName());
+    m_table->setDirectory(m_context->appDir());
+    m_table->setFileName(QString::fromLatin1(m_family->tableFile));
     m_table->open();
-    m_tolTable->setDirectory(app::AppDir());
+    m_tolTable->setDirectory(m_context->appDir());
     m_tolTable->open();
     FillTolerancias();
     {
@@ -338,11 +321,9 @@ void FamilyWindow::FormCreate()
     }
     if (Shell *shell = Shell::instance())
         shell->SetJanela(true);
-    if (d.translateAgain)
+    if (m_window->translateAgain)
         texts::translateAgain(this);
 }
-
-QString FamilyWindow::familyKey() const { return familyKeyOfFile(m_table->fileName()); }
 
 void FamilyWindow::selectTab(int tab) { m_pages->setCurrentIndex(tab); }
 
@@ -350,40 +331,31 @@ void FamilyWindow::closeEvent(QCloseEvent *event)
 {
     m_table->close();
     m_tolTable->close();
-    if (Shell *shell = Shell::instance()) {
-        shell->childClosing(this);
-        shell->SetJanela(shell->childWindowCount() > 1);
-    }
+    chrome::childClosing(this);
     event->accept();
 }
 
-void FamilyWindow::OKBtnClick()
-{
-    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
-        sub->close();
-    else
-        close();
-}
+void FamilyWindow::OKBtnClick() { chrome::closeWindow(this); }
 
 void FamilyWindow::HelpBtnClick()
 {
-    help::showContext(help::fileFor("-PFHelp.hlp"), m_desc->helpContexts[std::clamp(m_tab, 0, 2)]);
+    help::showContext(m_context->helpFile("-PFHelp.hlp"), m_window->helpContexts[std::clamp(m_tab, 0, 2)]);
 }
 
 void FamilyWindow::DataSource1DataChange()
 {
     const int recNo = m_table->recNo();
-    m_regT->setText(texts::TranslateString(QStringLiteral("Record ")) + QString::number(recNo));
+    m_regT->setText(chrome::recordCounter(recNo));
     const QChar point = display::systemDecimalPoint();
     for (int i = 0; i < m_dimLabels.size(); ++i) {
-        const DimensionLabel &dim = m_desc->dimensions[i];
+        const DimensionLabel &dim = m_kind->dimensions[i];
         const double value = m_table->field(QString::fromLatin1(dim.field)).asFloat();
         m_dimLabels[i]->setText(QString::fromLatin1(dim.prefix) + display::fixed(value, dim.decimals, point)
                                 + QStringLiteral(" mm"));
     }
     m_dbText1->setText(m_table->field(QStringLiteral("Designation")).asString());
-    m_dbText2->setText(m_table->field(QString::fromLatin1(m_desc->dataLabel2)).displayText(point));
-    m_dbText3->setText(m_table->field(QString::fromLatin1(m_desc->dataLabel3)).displayText(point));
+    m_dbText2->setText(m_table->field(QString::fromLatin1(m_kind->dataLabel2)).displayText(point));
+    m_dbText3->setText(m_table->field(QString::fromLatin1(m_kind->dataLabel3)).displayText(point));
 }
 
 void FamilyWindow::PageControl1Change(int tab)
@@ -410,8 +382,8 @@ void FamilyWindow::FillTolerancias()
         m_tolTable->disableControls();
         m_tolTable->first();
         m_tolList->clear();
-        const QString key = QString::fromLatin1(m_desc->toleranceKey);
-        const QString language = app::LanguagePrefix();
+        const QString key = QString::fromLatin1(m_window->toleranceKey);
+        const QString language = m_context->languagePrefix();
         const FieldRef raroda = m_tolTable->field(QStringLiteral("Raroda"));
         const FieldRef idioma = m_tolTable->field(QStringLiteral("Idioma"));
         const FieldRef tolerancia = m_tolTable->field(QStringLiteral("Tolerancia"));
@@ -433,7 +405,7 @@ void FamilyWindow::ToleranciasLBClick()
     if (!item || !m_tolTable->isOpen())
         return;
     m_tolTable->locate(QStringLiteral("Raroda;Idioma;Tolerancia"),
-                       {QString::fromLatin1(m_desc->toleranceKey), app::LanguagePrefix(), item->text()});
+                       {QString::fromLatin1(m_window->toleranceKey), m_context->languagePrefix(), item->text()});
     showFigure();
 }
 
@@ -449,7 +421,7 @@ void FamilyWindow::DatosBtClick()
 {
     if (m_tab == 2)
         return;
-    app::setSheetFamilyKey(familyKey());
+    m_context->setSheetFamilyKey(familyKey());
     emit sheetRequested(m_tab);
 }
 
@@ -459,7 +431,7 @@ bool FamilyWindow::filterRecord(const Record &row) const
         return true;
     const bool property = m_tab == 0;
     const std::vector<SearchCriterion> &criteria = property ? m_property : m_detail;
-    const Criteria quantities = property ? m_desc->propertyCriteria : m_desc->detailCriteria;
+    const Criteria quantities = property ? m_kind->propertyCriteria : m_kind->detailCriteria;
     for (size_t i = 0; i < criteria.size(); ++i) {
         if (criteria[i].Enabled && !CriterionMet(criteria[i], quantities[i].value(row)))
             return false;
@@ -486,8 +458,7 @@ void FamilyWindow::BusquedaBtClick()
         return;
     const bool property = m_tab == 0;
     std::vector<SearchCriterion> &criteria = property ? m_property : m_detail;
-    std::unique_ptr<SearchDialog> dialog(property ? m_desc->propertyDialog(m_desc->propertyCriteria, this)
-                                                  : m_desc->detailDialog(m_desc->detailCriteria, this));
+    std::unique_ptr<SearchDialog> dialog = openSearchDialog(*m_kind, property, *m_context, this);
     for (int i = 1; i <= int(criteria.size()); ++i)
         dialog->AjustaDados(criteria[size_t(i - 1)], i);
     if (dialog->exec() == QDialog::Accepted) {
@@ -503,7 +474,7 @@ void FamilyWindow::IvTranslator1LanguageChange()
     // The counter is written by code: give it the new language at once.
     DataSource1DataChange();
     if (Shell *shell = Shell::instance()) {
-        const QPixmap logo = shell->languageLogo(app::LanguageCode());
+        const QPixmap logo = shell->languageLogo(m_context->language());
         if (!logo.isNull())
             m_logo->setPixmap(logo);
     }

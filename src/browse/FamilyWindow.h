@@ -1,7 +1,8 @@
 #pragma once
 
-#include "browse/FamilyWindowDesc.h"
 #include "browse/SearchCriterion.h"
+#include "data/AppContext.h"
+#include "data/SectionFamily.h"
 
 #include <QWidget>
 
@@ -25,7 +26,9 @@ class FamilyWindow : public QWidget {
 public:
     ~FamilyWindow() override;
 
-    const FamilyWindowDesc &desc() const { return *m_desc; }
+    const FamilyInfo &family() const { return *m_family; }
+    // The program's shared values, which the window's sheets and dialogs use too.
+    AppContext &context() const { return *m_context; }
     // The creation steps after the widgets exist: tables, tolerance list,
     // Windows menu. An error escapes (the window stays, as created so far).
     void FormCreate();
@@ -36,9 +39,9 @@ public:
     // Selects a tab as the user would (the print commands do this).
     void selectTab(int tab);
     // The HE series (1 HEA, 2 HEB, 3 HEM); 0 for the other families.
-    int tag() const { return m_tag; }
-    // The family key of the open table ("HEB", "ANG"...).
-    QString familyKey() const;
+    int tag() const { return m_family->heSeries; }
+    // The family key ("HEB", "ANG"...).
+    QString familyKey() const { return QString::fromLatin1(m_family->key); }
 
     // Criteria, indexed from 1 as the dialog rows are.
     SearchCriterion &PropertyCriteria(int index) { return m_property.at(size_t(index - 1)); }
@@ -69,7 +72,7 @@ signals:
     void sheetRequested(int tab);
 
 protected:
-    FamilyWindow(const FamilyWindowDesc &desc, QWidget *parent);
+    FamilyWindow(const FamilyInfo &family, AppContext &context, QWidget *parent);
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -78,8 +81,10 @@ private:
     QWidget *buildTabs();
     void showFigure();
 
-    const FamilyWindowDesc *m_desc;
-    int m_tag = 0;
+    const FamilyInfo *m_family;
+    AppContext *m_context;
+    const FamilyWindowDesc *m_window;
+    const SectionKind *m_kind;
     int m_tab = 0;
     std::vector<SearchCriterion> m_property;
     std::vector<SearchCriterion> m_detail;

@@ -37,8 +37,9 @@ constexpr const char *kModeItems[] = {"more than", "less than", "between"};
 
 } // namespace
 
-SearchDialog::SearchDialog(const SearchDialogDesign &design, Criteria criteria, QWidget *parent)
-    : QDialog(parent)
+SearchDialog::SearchDialog(const SearchDialogDesign &design, Criteria criteria, const AppContext &context,
+                           QWidget *parent)
+    : QDialog(parent), m_context(&context)
 {
     setObjectName(QString::fromLatin1(design.formName));
     setWindowTitle(QStringLiteral("Section Search"));
@@ -206,4 +207,4 @@ SearchCriterion SearchDialog::LeDados(int row) const
     return c;
 }
 
-void SearchDialog::AyudaBtClick() { help::showContext(help::fileFor("-PFHelp.hlp"), kHelpContext); }
+void SearchDialog::AyudaBtClick() { help::showContext(m_context->helpFile("-PFHelp.hlp"), kHelpContext); }

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "browse/Criterion.h"
+#include "data/Criterion.h"
 #include "browse/SearchCriterion.h"
+#include "data/AppContext.h"
 
 #include <QDialog>
 #include <QList>
@@ -52,9 +53,10 @@ public slots:
     void AyudaBtClick();
 
 protected:
-    SearchDialog(const SearchDialogDesign &design, Criteria criteria, QWidget *parent);
+    SearchDialog(const SearchDialogDesign &design, Criteria criteria, const AppContext &context, QWidget *parent);
 
 private:
+    const AppContext *m_context;
     struct Row {
         QCheckBox *check = nullptr;
         QComboBox *list = nullptr;

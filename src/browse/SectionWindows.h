@@ -2,35 +2,52 @@
 
 #include "browse/FamilyWindow.h"
 
-// The five section window classes: one design, five descriptions.
+// The five section window classes: one design, told apart by the family
+// each is created for.
 
-// HE wide-flange beams; one window each for the HEA, HEB and HEM series.
+// HE wide-flange beams; one window each for the HEA, HEB and HEM series,
+// given the series when it is created.
 class TILPFm : public FamilyWindow {
     Q_OBJECT
 public:
-    explicit TILPFm(QWidget *parent = nullptr) : FamilyWindow(family::HE, parent) {}
+    TILPFm(SectionFamily series, AppContext &context, QWidget *parent = nullptr)
+        : FamilyWindow(familyInfo(series), context, parent)
+    {
+    }
 };
 
 class TIPEFm : public FamilyWindow {
     Q_OBJECT
 public:
-    explicit TIPEFm(QWidget *parent = nullptr) : FamilyWindow(family::IPE, parent) {}
+    explicit TIPEFm(AppContext &context, QWidget *parent = nullptr)
+        : FamilyWindow(familyInfo(SectionFamily::IPE), context, parent)
+    {
+    }
 };
 
 class TILIFm : public FamilyWindow {
     Q_OBJECT
 public:
-    explicit TILIFm(QWidget *parent = nullptr) : FamilyWindow(family::IPN, parent) {}
+    explicit TILIFm(AppContext &context, QWidget *parent = nullptr)
+        : FamilyWindow(familyInfo(SectionFamily::IPN), context, parent)
+    {
+    }
 };
 
 class TULFm : public FamilyWindow {
     Q_OBJECT
 public:
-    explicit TULFm(QWidget *parent = nullptr) : FamilyWindow(family::UPN, parent) {}
+    explicit TULFm(AppContext &context, QWidget *parent = nullptr)
+        : FamilyWindow(familyInfo(SectionFamily::UPN), context, parent)
+    {
+    }
 };
 
 class TAngFm : public FamilyWindow {
     Q_OBJECT
 public:
-    explicit TAngFm(QWidget *parent = nullptr) : FamilyWindow(family::ANG, parent) {}
+    explicit TAngFm(AppContext &context, QWidget *parent = nullptr)
+        : FamilyWindow(familyInfo(SectionFamily::ANG), context, parent)
+    {
+    }
 };

@@ -1,7 +1,5 @@
 #include "browse/Shell.h"
 
-#include "data/AppGlobals.h"
-
 namespace {
 
 Shell *g_shell = nullptr;
@@ -31,7 +29,5 @@ void showTopics(const QString &helpFile)
     if (handler())
         handler()(helpFile, kTopicsCommand);
 }
-
-QString fileFor(const char *suffix) { return app::AppDir() + app::LanguagePrefix() + QString::fromLatin1(suffix); }
 
 } // namespace help

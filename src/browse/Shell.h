@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/AppContext.h"
+
 #include <QPixmap>
 #include <QString>
 
@@ -19,17 +21,15 @@ public:
     virtual int childWindowCount() const = 0;
     // A child window is closing: the main window forgets its reference.
     virtual void childClosing(QWidget *child) = 0;
-    // The open family window of a family key ("HEA" ... "ANG"), or nullptr.
-    virtual QWidget *familyWindow(const QString &key) const = 0;
-    // The small logo of a language (1 ENLogo, 2 ESLogo); null for others.
-    virtual QPixmap languageLogo(int languageCode) const = 0;
+    // The small logo of a language (ENLogo, ESLogo); null for another value.
+    virtual QPixmap languageLogo(Language language) const = 0;
 
     static Shell *instance();
     static void setInstance(Shell *shell);
 };
 
-// Help: every help command names a help file (AppDir + prefix + "-PFHelp.hlp"
-// and the like) and a context number. The main window installs the viewer.
+// Help: every help command names a help file (AppContext::helpFile) and a
+// context number. The main window installs the viewer.
 namespace help {
 
 using Handler = std::function<void(const QString &helpFile, int context)>;
@@ -38,8 +38,6 @@ void setHandler(Handler handler);
 void showContext(const QString &helpFile, int context);
 // Opens the help file's list of topics.
 void showTopics(const QString &helpFile);
-// AppDir + LanguagePrefix + suffix, e.g. "-PFHelp.hlp".
-QString fileFor(const char *suffix);
 inline constexpr int kTopicsCommand = -11;
 
 } // namespace help

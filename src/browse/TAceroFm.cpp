@@ -7,7 +7,7 @@
 #include "browse/TRxDBGrid.h"
 #include "browse/TableModel.h"
 #include "browse/Texts.h"
-#include "data/AppGlobals.h"
+#include "browse/WindowChrome.h"
 #include "data/Declarations.h"
 #include "data/Table.h"
 #include "i18n/IvDictionary.h" // IvTranslator.h reads a QPointer<TIvDictionary> inline
@@ -98,7 +98,7 @@ constexpr int kPanelWidth = 170;
 
 } // namespace
 
-TAceroFm::TAceroFm(QWidget *parent) : QWidget(parent)
+TAceroFm::TAceroFm(const AppContext &context, QWidget *parent) : QWidget(parent), m_context(&context)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Steels"));
@@ -165,15 +165,7 @@ QWidget *TAceroFm::buildLeftPanel()
     fl->addWidget(picture, 0, Qt::AlignCenter);
     v->addWidget(frame);
 
-    m_regT = new QLabel(panel);
-    m_regT->setObjectName(QStringLiteral("RegT"));
-    m_regT->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_regT->setAutoFillBackground(true);
-    QPalette tip = m_regT->palette();
-    tip.setColor(QPalette::Window, QApplication::palette().color(QPalette::ToolTipBase));
-    tip.setColor(QPalette::WindowText, QColor(128, 0, 0));
-    m_regT->setPalette(tip);
-    m_regT->setMargin(3);
+    m_regT = chrome::counterStrip(panel, "RegT");
     v->addWidget(m_regT);
 
     m_navigator = new TDBNavigator(panel);
@@ -181,29 +173,13 @@ QWidget *TAceroFm::buildLeftPanel()
     m_navigator->setTable(m_tables[0]);
     v->addWidget(m_navigator);
 
-    auto *box = new QGroupBox(panel);
-    box->setObjectName(QStringLiteral("GroupBox1"));
-    auto *bh = new QHBoxLayout(box);
-    bh->setContentsMargins(6, 6, 6, 6);
-    auto *buttons = new QVBoxLayout;
-    buttons->setSpacing(3);
-    const auto button = [&](const char *name, const char *caption) {
-        auto *b = new QPushButton(QString::fromLatin1(caption), box);
-        b->setObjectName(QString::fromLatin1(name));
-        buttons->addWidget(b);
-        return b;
-    };
-    QPushButton *print = button("ImprimirCatBt", "&Print");
-    print->setToolTip(QStringLiteral("Print the report related to active table"));
-    QPushButton *ok = button("OKBtn", "&Close");
-    QPushButton *help = button("HelpBtn", "&Help");
-    buttons->addStretch(1);
-    bh->addLayout(buttons, 1);
+    chrome::ButtonBox box(panel);
+    QPushButton *print = box.add("ImprimirCatBt", "&Print", "Print the report related to active table");
+    QPushButton *ok = box.add("OKBtn", "&Close");
+    QPushButton *help = box.add("HelpBtn", "&Help");
     // Sized to its picture when the first language change brings one.
-    m_logo = new QLabel(box);
-    m_logo->setObjectName(QStringLiteral("ImgLogo"));
-    bh->addWidget(m_logo, 0, Qt::AlignTop);
-    v->addWidget(box);
+    m_logo = box.finish(true);
+    v->addWidget(box.box());
     v->addStretch(1);
 
     connect(print, &QPushButton::clicked, this, guard(this, &TAceroFm::ImprimirCatBtClick));
@@ -264,7 +240,7 @@ void TAceroFm::FormCreate()
         sub->showMaximized();
     repaint();
     for (Table *t : m_tables)
-        t->setDirectory(app::AppDir());
+        t->setDirectory(m_context->appDir());
     // Mechanical, then designations, then chemical: a failure leaves the
     // ones before it open.
     for (int page : {0, 2, 1}) {
@@ -278,25 +254,13 @@ void TAceroFm::fitColumns()
     // The widths are the layout's; a column only grows where its title or
     // a value would be cut in the font of this desktop (or a longer
     // translation of the title).
-    for (TRxDBGrid *grid : m_grids) {
-        const TableModel *model = grid->tableModel();
-        const QFontMetrics cells = grid->fontMetrics();
-        const QFontMetrics titles = grid->horizontalHeader()->fontMetrics();
-        for (int c = 0; c < model->columnCount(); ++c) {
-            int needed = titles.horizontalAdvance(model->headerData(c, Qt::Horizontal).toString()) + 14;
-            for (int r = 0; r < model->rowCount(); ++r)
-                needed = std::max(needed, cells.horizontalAdvance(model->index(r, c).data().toString()) + 10);
-            if (needed > grid->columnWidth(c))
-                grid->setColumnWidth(c, needed);
-        }
-    }
+    for (TRxDBGrid *grid : m_grids)
+        grid->growToFit();
 }
 
 void TAceroFm::showCounter(const Table *table)
 {
-    const int recNo = table->recNo();
-    m_regT->setText(recNo == -1 ? texts::TranslateString(QStringLiteral("Inserting..."))
-                                : texts::TranslateString(QStringLiteral("Record ")) + QString::number(recNo));
+    m_regT->setText(chrome::recordCounter(table->recNo()));
 }
 
 void TAceroFm::DataSource1DataChange() { showCounter(m_tables[0]); }
@@ -316,10 +280,10 @@ void TAceroFm::PageControl1Change(int page)
         m_grids[page]->horizontalScrollBar()->setValue(0);
     }
     m_navigator->setTable(m_tables[page]);
-    m_regT->setText(texts::TranslateString(QStringLiteral("Record ")) + QString::number(m_tables[page]->recNo()));
+    m_regT->setText(chrome::recordCounter(m_tables[page]->recNo()));
 }
 
-void TAceroFm::HelpBtnClick() { help::showContext(help::fileFor("-PFHelp.hlp"), kHelpContexts[m_page]); }
+void TAceroFm::HelpBtnClick() { help::showContext(m_context->helpFile("-PFHelp.hlp"), kHelpContexts[m_page]); }
 
 void TAceroFm::ImprimirCatBtClick()
 {
@@ -328,22 +292,13 @@ void TAceroFm::ImprimirCatBtClick()
     emit printRequested();
 }
 
-void TAceroFm::OKBtnClick()
-{
-    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
-        sub->close();
-    else
-        close();
-}
+void TAceroFm::OKBtnClick() { chrome::closeWindow(this); }
 
 void TAceroFm::closeEvent(QCloseEvent *event)
 {
     for (Table *t : m_tables)
         t->close();
-    if (Shell *shell = Shell::instance()) {
-        shell->childClosing(this);
-        shell->SetJanela(shell->childWindowCount() > 1);
-    }
+    chrome::childClosing(this);
     event->accept();
 }
 
@@ -352,13 +307,12 @@ void TAceroFm::IvTranslator1LanguageChange()
     // The counter is written by code: give it the new language at once.
     if (m_tables[m_page]->isOpen())
         showCounter(m_tables[m_page]);
-    const int code = app::LanguageCode();
-    if (code != 1 && code != 2)
-        return;
     if (Shell *shell = Shell::instance()) {
-        const QPixmap logo = shell->languageLogo(code);
-        m_logo->setPixmap(logo);
-        m_logo->setFixedSize(logo.size());
+        const QPixmap logo = shell->languageLogo(m_context->language());
+        if (!logo.isNull()) {
+            m_logo->setPixmap(logo);
+            m_logo->setFixedSize(logo.size());
+        }
     }
     fitColumns();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/AppContext.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -15,7 +17,7 @@ class TRxDBGrid;
 class TAceroFm : public QWidget {
     Q_OBJECT
 public:
-    explicit TAceroFm(QWidget *parent = nullptr);
+    explicit TAceroFm(const AppContext &context, QWidget *parent = nullptr);
     ~TAceroFm() override;
 
     // The table of a page: 0 mechanical, 1 chemical, 2 designations.
@@ -55,6 +57,7 @@ private:
     void showCounter(const Table *table);
     void fitColumns();
 
+    const AppContext *m_context;
     Table *m_tables[3] = {};
     int m_page = 0;
     bool m_pageShown[3] = {true, false, false};

@@ -1,43 +1,36 @@
 #include "browse/TDBNavigator.h"
 
 #include "browse/ErrorReport.h"
+#include "browse/WindowChrome.h"
 #include "data/Table.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QPainter>
 #include <QPainterPath>
 #include <QToolButton>
 
 namespace {
 
-// Arrow glyphs drawn here, so the navigator looks the same on every desktop.
+// Arrow glyphs drawn here, so the navigator looks the same on every desktop:
+// 0 first, 1 prior, 2 next, 3 last.
 QIcon arrowIcon(int kind)
 {
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(30, 30, 30));
-    const bool left = kind < 2;
-    QPainterPath tri;
-    if (left) {
-        tri.moveTo(11, 3);
-        tri.lineTo(4, 8);
-        tri.lineTo(11, 13);
+    QPainterPath shape;
+    if (kind < 2) {
+        shape.moveTo(11, 3);
+        shape.lineTo(4, 8);
+        shape.lineTo(11, 13);
     } else {
-        tri.moveTo(5, 3);
-        tri.lineTo(12, 8);
-        tri.lineTo(5, 13);
+        shape.moveTo(5, 3);
+        shape.lineTo(12, 8);
+        shape.lineTo(5, 13);
     }
-    tri.closeSubpath();
-    p.drawPath(tri);
+    shape.closeSubpath();
     if (kind == 0)
-        p.drawRect(QRectF(2, 3, 2, 10));
+        shape.addRect(QRectF(2, 3, 2, 10));
     if (kind == 3)
-        p.drawRect(QRectF(12, 3, 2, 10));
-    return QIcon(pm);
+        shape.addRect(QRectF(12, 3, 2, 10));
+    return chrome::glyph(shape);
 }
 
 const char *const kNames[4] = {"nbFirst", "nbPrior", "nbNext", "nbLast"};

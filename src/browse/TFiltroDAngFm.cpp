@@ -6,7 +6,7 @@ constexpr SearchDialogDesign kDesign = {"FiltroDAngFm", QSize(304, 133), 103, "C
 
 } // namespace
 
-TFiltroDAngFm::TFiltroDAngFm(Criteria criteria, QWidget *parent)
-    : SearchDialog(kDesign, criteria, parent)
+TFiltroDAngFm::TFiltroDAngFm(Criteria criteria, const AppContext &context, QWidget *parent)
+    : SearchDialog(kDesign, criteria, context, parent)
 {
 }

@@ -7,5 +7,5 @@ class TFiltroDAngFm : public SearchDialog {
     Q_OBJECT
 
 public:
-    TFiltroDAngFm(Criteria criteria, QWidget *parent = nullptr);
+    TFiltroDAngFm(Criteria criteria, const AppContext &context, QWidget *parent = nullptr);
 };

@@ -6,7 +6,7 @@ constexpr SearchDialogDesign kDesign = {"FiltroDetailFm", QSize(303, 206), 177, 
 
 } // namespace
 
-TFiltroDetailFm::TFiltroDetailFm(Criteria criteria, QWidget *parent)
-    : SearchDialog(kDesign, criteria, parent)
+TFiltroDetailFm::TFiltroDetailFm(Criteria criteria, const AppContext &context, QWidget *parent)
+    : SearchDialog(kDesign, criteria, context, parent)
 {
 }

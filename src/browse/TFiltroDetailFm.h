@@ -7,5 +7,5 @@ class TFiltroDetailFm : public SearchDialog {
     Q_OBJECT
 
 public:
-    TFiltroDetailFm(Criteria criteria, QWidget *parent = nullptr);
+    TFiltroDetailFm(Criteria criteria, const AppContext &context, QWidget *parent = nullptr);
 };

@@ -6,7 +6,7 @@ constexpr SearchDialogDesign kDesign = {"FiltroPAngFm", QSize(304, 325), 295, "C
 
 } // namespace
 
-TFiltroPAngFm::TFiltroPAngFm(Criteria criteria, QWidget *parent)
-    : SearchDialog(kDesign, criteria, parent)
+TFiltroPAngFm::TFiltroPAngFm(Criteria criteria, const AppContext &context, QWidget *parent)
+    : SearchDialog(kDesign, criteria, context, parent)
 {
 }

@@ -7,5 +7,5 @@ class TFiltroPAngFm : public SearchDialog {
     Q_OBJECT
 
 public:
-    TFiltroPAngFm(Criteria criteria, QWidget *parent = nullptr);
+    TFiltroPAngFm(Criteria criteria, const AppContext &context, QWidget *parent = nullptr);
 };

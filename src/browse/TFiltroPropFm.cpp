@@ -6,7 +6,7 @@ constexpr SearchDialogDesign kDesign = {"FiltroPropFm", QSize(304, 352), 322, "C
 
 } // namespace
 
-TFiltroPropFm::TFiltroPropFm(Criteria criteria, QWidget *parent)
-    : SearchDialog(kDesign, criteria, parent)
+TFiltroPropFm::TFiltroPropFm(Criteria criteria, const AppContext &context, QWidget *parent)
+    : SearchDialog(kDesign, criteria, context, parent)
 {
 }

@@ -7,5 +7,5 @@ class TFiltroPropFm : public SearchDialog {
     Q_OBJECT
 
 public:
-    TFiltroPropFm(Criteria criteria, QWidget *parent = nullptr);
+    TFiltroPropFm(Criteria criteria, const AppContext &context, QWidget *parent = nullptr);
 };

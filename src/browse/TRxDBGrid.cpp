@@ -91,10 +91,27 @@ void TRxDBGrid::applyWidths()
             continue;
         }
         // Otherwise a column is wide enough for its title and its texts.
-        int fit = fontMetrics().horizontalAdvance(m_model->headerData(c, Qt::Horizontal).toString()) + 14;
-        for (int r = 0; r < m_model->rowCount(); ++r)
-            fit = std::max(fit, fontMetrics().horizontalAdvance(m_model->index(r, c).data().toString()) + 10);
-        setColumnWidth(c, std::max(w > 0 ? w : 6 * charWidth, fit));
+        setColumnWidth(c, std::max(w > 0 ? w : 6 * charWidth, neededWidth(c, fontMetrics())));
+    }
+}
+
+int TRxDBGrid::neededWidth(int column, const QFontMetrics &titles) const
+{
+    int needed = titles.horizontalAdvance(m_model->headerData(column, Qt::Horizontal).toString()) + 14;
+    for (int r = 0; r < m_model->rowCount(); ++r)
+        needed = std::max(needed, fontMetrics().horizontalAdvance(m_model->index(r, column).data().toString()) + 10);
+    return needed;
+}
+
+void TRxDBGrid::growToFit()
+{
+    if (!m_model)
+        return;
+    const QFontMetrics titles = horizontalHeader()->fontMetrics();
+    for (int c = 0; c < m_model->columnCount(); ++c) {
+        const int needed = neededWidth(c, titles);
+        if (needed > columnWidth(c))
+            setColumnWidth(c, needed);
     }
 }
 

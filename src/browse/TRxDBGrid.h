@@ -18,6 +18,9 @@ public:
     void setTableModel(TableModel *model, int frozenColumns);
     TableModel *tableModel() const { return m_model; }
     QTableView *frozenView() const { return m_frozen; }
+    // Widens every column whose title (in the header's font) or a value
+    // would be cut; no column narrows.
+    void growToFit();
 
 signals:
     void rowDoubleClicked();
@@ -32,6 +35,8 @@ private:
     void updateFrozenGeometry();
     void updateFrozenColumns();
     void applyWidths();
+    // The width a column needs for its title, measured with titles, and its texts.
+    int neededWidth(int column, const QFontMetrics &titles) const;
     void followTable();
     void rowChosen(const QModelIndex &current);
 

@@ -54,10 +54,17 @@ int TableModel::columnCount(const QModelIndex &parent) const { return parent.isV
 
 QVariant TableModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || !m_table || index.row() >= m_rows || index.column() >= m_fields.size())
+    // Qt calls this while painting: every access is checked, so nothing here
+    // can throw or read past a list (Table::value answers an empty value for
+    // a row the table no longer has).
+    if (!index.isValid() || !m_table || index.row() < 0 || index.row() >= m_rows || index.column() < 0
+        || index.column() >= m_fields.size())
         return {};
-    const int field = m_fields[index.column()];
-    const FieldDecl &decl = m_table->declaration().fields[size_t(field)];
+    const int field = m_fields.at(index.column());
+    const std::span<const FieldDecl> fields = m_table->declaration().fields;
+    if (field < 0 || size_t(field) >= fields.size())
+        return {};
+    const FieldDecl &decl = fields[size_t(field)];
     switch (role) {
     case Qt::DisplayRole:
         return display::cell(m_table->value(index.row(), field), decl, display::systemDecimalPoint());

@@ -4,16 +4,8 @@
 #include <QPointer>
 #include <QStringList>
 
+#include "data/GridColumn.h"
 #include "data/Table.h"
-
-// One column of a grid: a field of the table, its title (nullptr: the
-// field's display label) and its width in pixels (0: from the field's
-// display width, or the grid's default).
-struct GridColumn {
-    const char *field;
-    const char *title = nullptr;
-    int widthPx = 0;
-};
 
 // A read-only grid's view of a table: the chosen columns of the rows the
 // table's filter accepts, each cell in its field's display format. Column

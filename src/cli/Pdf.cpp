@@ -1,6 +1,5 @@
 #include "cli/Pdf.h"
 
-#include "browse/FamilyWindowDesc.h"
 #include "browse/SearchCriterion.h"
 #include "data/AppGlobals.h"
 #include "data/Record.h"
@@ -40,31 +39,12 @@ struct Request {
     CatalogueKind kind;
 };
 
-// The search criteria of a family's window, by kind: the very entries the
-// search dialogs and the record filter use.
-const FamilyWindowDesc &windowOf(SectionFamily family)
-{
-    switch (family) {
-    case SectionFamily::HEA:
-    case SectionFamily::HEB:
-    case SectionFamily::HEM:
-        return family::HE;
-    case SectionFamily::IPE:
-        return family::IPE;
-    case SectionFamily::IPN:
-        return family::IPN;
-    case SectionFamily::UPN:
-        return family::UPN;
-    case SectionFamily::ANG:
-        return family::ANG;
-    }
-    return family::HE;
-}
-
+// The search criteria of a family, by kind: the very entries the search
+// dialogs and the record filter use.
 Criteria criteriaOf(SectionFamily family, CatalogueKind kind)
 {
-    const FamilyWindowDesc &w = windowOf(family);
-    return kind == CatalogueKind::Properties ? w.propertyCriteria : w.detailCriteria;
+    const SectionKind &k = *familyInfo(family).kind;
+    return kind == CatalogueKind::Properties ? k.propertyCriteria : k.detailCriteria;
 }
 
 // The index of the criterion whose component is field, ignoring case, or -1.
@@ -156,7 +136,7 @@ std::unique_ptr<Table> catalogueTable(const FamilyInfo &family, CatalogueKind ki
         if (index >= 0)
             active.emplace_back(&criteria[size_t(index)], criterionOf(s));
     }
-    auto table = std::make_unique<Table>(*family.table);
+    auto table = std::make_unique<Table>(*family.table());
     table->setDirectory(dir);
     table->setFileName(QString::fromLatin1(family.tableFile));
     if (!active.empty()) {
@@ -238,7 +218,9 @@ int pdfCommand(const QStringList &args, QTextStream &out, QTextStream &err, cons
     try {
         // The language as the main window applies it: the code, then the
         // dictionary of the application directory in that language.
-        app::setLanguage(language);
+        AppContext context;
+        context.setAppDir(dir);
+        context.setLanguage(language == 1 ? Language::English : Language::Spanish);
         TIvBinaryDictionary dictionary(nullptr, QStringLiteral("Dictionary1"));
         dictionary.setObjectName(QStringLiteral("IvBinaryDictionary1"));
         dictionary.setSubLanguage(0);
@@ -262,6 +244,7 @@ int pdfCommand(const QStringList &args, QTextStream &out, QTextStream &err, cons
             bool selected = false;
             auto table = catalogueTable(*r.family, r.kind, selections, dir, selected);
             auto report = std::make_unique<FamilyCatalogue>(r.family->family, r.kind);
+            report->setContext(&context);
             report->Ajusta(r.family->family, table.get(), selected);
             tables.push_back(std::move(table));
             reports.push_back(std::move(report));

@@ -1,10 +1,10 @@
 #include "cli/Verify.h"
 
+#include "data/Record.h"
 #include "data/SectionFamily.h"
 #include "data/Table.h"
 #include "props/Detailing.h"
 #include "props/Sections.h"
-#include "props/Tapered.h"
 
 #include <cmath>
 #include <functional>
@@ -33,51 +33,23 @@ const Check kWplz{"Wplz", [](const props::ExactProps &e) { return e.Wplz; }, kLo
 const Check kAL{"AL", [](const props::ExactProps &e) { return e.AL; }, kLooseTolerance};
 const Check kYs{"ys", [](const props::ExactProps &e) { return e.xc; }, kLooseTolerance};
 
-std::vector<Check> checksOf(SectionFamily family)
-{
-    switch (family) {
-    case SectionFamily::UPN:
-        return {kA, kIy, kIz, kWply, kWplz, kAL, kYs};
-    case SectionFamily::ANG:
-        return {kA, kIy, kAL, kYs};
-    default:
-        return {kA, kIy, kIz, kWply, kWplz, kAL};
-    }
-}
+// Every check by the field it compares, in the order of the summary lines.
+const Check *const kChecks[] = {&kA, &kIy, &kIz, &kWply, &kWplz, &kAL, &kYs};
 
-// The exact outline of the current row from its stored dimensions.
-props::SectionShape shapeOf(SectionFamily family, const Table &t)
+// The checks of the fields a kind of section names, in the order above.
+std::vector<Check> checksOf(const SectionKind &kind)
 {
-    const auto v = [&](const char *name) { return t.field(QString::fromLatin1(name)).asFloat(); };
-    switch (family) {
-    case SectionFamily::IPN:
-        return props::taperedFlangeI(v("H"), v("B"), v("Tw"), v("Tf"), v("R1"), v("R2"));
-    case SectionFamily::UPN:
-        return props::taperedFlangeChannel(v("H"), v("B"), v("Tw"), v("Tf"), v("R1"), v("R2"));
-    case SectionFamily::ANG:
-        return props::equalLegAngle(v("H"), v("T"), v("R1"), v("R2"));
-    default:
-        return props::parallelFlangeI(v("h"), v("b"), v("tw"), v("tf"), v("R"));
+    std::vector<Check> checks;
+    for (const Check *check : kChecks) {
+        for (const char *field : kind.exactFields) {
+            if (QLatin1String(field) == QLatin1String(check->field))
+                checks.push_back(*check);
+        }
     }
+    return checks;
 }
 
 QString percent(double fraction) { return QString::number(100 * fraction, 'f', 3) + QStringLiteral(" %"); }
-
-// The flange the bolting rule works on, from the stored dimensions.
-props::FlangeSeat seatOf(SectionFamily family, const Table &t)
-{
-    const auto v = [&](const char *name) { return t.field(QString::fromLatin1(name)).asFloat(); };
-    switch (family) {
-    case SectionFamily::IPN:
-        return props::iSectionSeat(props::FlangeKind::TaperedI, v("B"), v("Tw"), v("R1"));
-    case SectionFamily::UPN:
-        return props::channelSeat(v("B"), v("Tw"), v("R1"));
-    case SectionFamily::ANG:
-        return props::angleSeat(v("H"), v("T"), v("R1"));
-    default:
-        return props::iSectionSeat(props::FlangeKind::Parallel, v("b"), v("tw"), v("R"));
-    }
-}
 
 // The detailing figures and web depth a row shows, compared with the
 // bolting rule and the exact outline. The stored figures are the published
@@ -95,17 +67,16 @@ constexpr double kGaugeTolerance = 6;     // mm
 constexpr double kBearingTolerance = 0.15; // mm: the published lengths are rounded to 0.1 mm
 constexpr double kWebDepthTolerance = 2;  // mm: published d against the exact outline's
 
-std::vector<DetailCheck> detailChecksOf(SectionFamily family)
+std::vector<DetailCheck> detailChecksOf(const SectionKind &kind)
 {
-    const bool gaugeE = family == SectionFamily::UPN || family == SectionFamily::ANG;
     const QString mm = QStringLiteral("mm");
     std::vector<DetailCheck> checks{kBolt,
-                                    {gaugeE ? QStringLiteral("Emin") : QStringLiteral("Pmin"), mm, kGaugeTolerance},
-                                    {gaugeE ? QStringLiteral("Emax") : QStringLiteral("Pmax"), mm, kGaugeTolerance}};
-    if (family == SectionFamily::IPN || family == SectionFamily::UPN) {
+                                    {QString::fromLatin1(kind.gaugeMin), mm, kGaugeTolerance},
+                                    {QString::fromLatin1(kind.gaugeMax), mm, kGaugeTolerance}};
+    if (kind.stiffBearing)
         checks.push_back({QStringLiteral("Ss"), mm, kBearingTolerance});
-        checks.push_back({QStringLiteral("D"), mm, kWebDepthTolerance});
-    }
+    if (kind.webDepth)
+        checks.push_back({QString::fromLatin1(kind.webDepth), mm, kWebDepthTolerance});
     return checks;
 }
 
@@ -124,16 +95,13 @@ std::optional<int> boltIndex(const QString &text, props::FlangeKind kind)
 }
 
 // What the rule and the outline give for one detail field of the current row.
-double ruleValue(const DetailCheck &check, SectionFamily family, const Table &t, const props::SectionShape &shape,
-                 const std::optional<props::BoltFit> &fit)
+double ruleValue(const DetailCheck &check, const SectionKind &kind, const Record &row,
+                 const props::SectionShape &shape, const std::optional<props::BoltFit> &fit)
 {
-    const auto v = [&](const char *name) { return t.field(QString::fromLatin1(name)).asFloat(); };
     if (check.field == u"D")
         return shape.webDepth;
-    if (check.field == u"Ss") {
-        return family == SectionFamily::IPN ? props::ipnStiffBearing(v("B"), v("Tw"), v("Tf"), v("R1"))
-                                            : props::upnStiffBearing(v("H"), v("B"), v("Tw"), v("Tf"), v("R1"));
-    }
+    if (check.field == u"Ss")
+        return kind.stiffBearing(row);
     if (!fit)
         return std::nan("");
     return check.field.endsWith(u"min") ? fit->minGauge : fit->maxGauge;
@@ -141,7 +109,7 @@ double ruleValue(const DetailCheck &check, SectionFamily family, const Table &t,
 
 // The difference of one detail field in its unit; infinite when the stored
 // text is not a figure at all, so that it is always beyond tolerance.
-double detailDifference(const DetailCheck &check, SectionFamily family, const Table &t,
+double detailDifference(const DetailCheck &check, const SectionKind &kind, const Table &t, const Record &row,
                         const props::SectionShape &shape, const props::FlangeSeat &seat,
                         const std::optional<props::BoltFit> &fit, QString &shown, QString &want)
 {
@@ -153,7 +121,7 @@ double detailDifference(const DetailCheck &check, SectionFamily family, const Ta
         const std::optional<int> a = boltIndex(shown, seat.kind), b = boltIndex(want, seat.kind);
         return a && b ? std::abs(*a - *b) : inf;
     }
-    const double rule = ruleValue(check, family, t, shape, fit);
+    const double rule = ruleValue(check, kind, row, shape, fit);
     want = std::isnan(rule) ? QStringLiteral("-") : QString::number(rule, 'g', 6);
     if (check.field == u"Ss" || check.field == u"D") {
         const double stored = f.asFloat();
@@ -185,18 +153,20 @@ int verifyTable(const FamilyInfo &family, Table &table, QTextStream &out)
 {
     int beyond = 0;
     {
-        const std::vector<Check> checks = checksOf(family.family);
+        const SectionKind &kind = *family.kind;
+        const std::vector<Check> checks = checksOf(kind);
         std::vector<double> largest(checks.size(), 0.0);
-        const std::vector<DetailCheck> details = detailChecksOf(family.family);
+        const std::vector<DetailCheck> details = detailChecksOf(kind);
         std::vector<double> largestDetail(details.size(), 0.0);
         QStringList failures;
         for (int r = 0; r < table.recordCount(); ++r) {
             table.setCurrentRow(r);
+            const Record row = table.record(r);
             const QString name = table.field(QStringLiteral("Designation")).asString();
             props::ExactProps exact;
             props::SectionShape shape;
             try {
-                shape = shapeOf(family.family, table);
+                shape = kind.outline(row);
                 exact = props::exactProperties(shape.outline);
             } catch (const std::exception &e) {
                 failures << QStringLiteral("  %1: its dimensions make no outline (%2)").arg(name, QString::fromUtf8(e.what()));
@@ -218,11 +188,11 @@ int verifyTable(const FamilyInfo &family, Table &table, QTextStream &out)
                     ++beyond;
                 }
             }
-            const props::FlangeSeat seat = seatOf(family.family, table);
+            const props::FlangeSeat seat = kind.seat(row);
             const std::optional<props::BoltFit> fit = props::largestBolt(seat);
             for (size_t c = 0; c < details.size(); ++c) {
                 QString shown, want;
-                const double d = detailDifference(details[c], family.family, table, shape, seat, fit, shown, want);
+                const double d = detailDifference(details[c], kind, table, row, shape, seat, fit, shown, want);
                 largestDetail[c] = std::max(largestDetail[c], d);
                 if (!(d <= details[c].tolerance)) {
                     const DetailCheck &check = details[c];
@@ -257,7 +227,7 @@ int verifyTables(const QString &dir, QTextStream &out)
 {
     int beyond = 0;
     for (const FamilyInfo &family : allFamilies()) {
-        Table table(*family.table);
+        Table table(*family.table());
         table.setDirectory(dir);
         table.setFileName(QString::fromLatin1(family.tableFile));
         table.open();

@@ -2,32 +2,12 @@
 
 #include <QString>
 
-// Program-wide values owned by the main window and read everywhere else.
+// The application's title, the caption of message boxes and error reports
+// wherever they are raised (as a desktop application's title is).
 namespace app {
 
-// The directory of the executable, ending in a path separator.
-QString AppDir();
-void setAppDir(const QString &dir);
-
-// 1 English, 2 Spanish; changed only by the main window's language switch.
-int LanguageCode();
-// "EN" or "ES": prefixes help file names and selects tolerance rows.
-QString LanguagePrefix();
-// Sets the code and, for 1 or 2, the prefix (another code leaves it).
-void setLanguage(int code);
-
-// The HE series (1 HEA, 2 HEB, 3 HEM) and its table file, handed to the HE
-// window about to be created.
-int HeSeries();
-QString HeTableName();
-void setHeSeries(int series, const QString &tableName);
-
-// The family of the section whose sheet is being opened ("HEB", "ANG", ...).
-QString SheetFamilyKey();
-void setSheetFamilyKey(const QString &key);
-
-// The title of the application, "Raroda TOLMO Dudovavidira 2.01", in the
-// current language once a language has been applied.
+// "Raroda TOLMO Dudovavidira 2.01", in the current language once a language
+// has been applied.
 QString ApplicationTitle();
 void setApplicationTitle(const QString &title);
 inline constexpr const char kNativeTitle[] = "Raroda TOLMO Dudovavidira 2.01";

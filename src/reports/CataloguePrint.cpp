@@ -18,6 +18,7 @@ void printFamilyWindow(FamilyWindow &window)
         throw ReportError(QStringLiteral("No catalogue for the table %1").arg(window.familyKey()));
     const CatalogueKind kind = tab == 0 ? CatalogueKind::Properties : CatalogueKind::Detailing;
     FamilyCatalogue report(family->family, kind);
+    report.setContext(&window.context());
     report.Ajusta(family->family, window.sectionTable(), window.Filtrado(tab + 1));
     reportpreview::preview(report, &window);
 }

@@ -245,13 +245,17 @@ void FamilyCatalogue::DetailBand1BeforePrint(ReportBand &band)
     band.setBackground(m_rowColour == 1 ? QColor(Qt::white) : tintColour());
 }
 
+void FamilyCatalogue::setContext(const AppContext *context)
+{
+    m_context = context;
+    IvTranslator1LanguageChange();
+}
+
 void FamilyCatalogue::IvTranslator1LanguageChange()
 {
-    const int code = app::LanguageCode();
-    if (code != 1 && code != 2)
-        return;
-    m_logo->setPicture(
-        PrintPicture::fromFile(art::resourcePath(code == 1 ? QStringLiteral("logo-en") : QStringLiteral("logo-es"))));
+    const Language language = m_context ? m_context->language() : Language::English;
+    m_logo->setPicture(PrintPicture::fromFile(
+        art::resourcePath(language == Language::English ? QStringLiteral("logo-en") : QStringLiteral("logo-es"))));
 }
 
 QColor FamilyCatalogue::tintColour() { return QGuiApplication::palette().color(QPalette::ToolTipBase); }

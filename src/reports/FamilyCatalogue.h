@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/AppContext.h"
 #include "data/SectionFamily.h"
 #include "reports/CatalogueLayout.h"
 #include "reports/Report.h"
@@ -26,6 +27,9 @@ public:
     // "Group of Selected ..." when selected, else "Catalogue of ...", both
     // translated. Throws ReportError for a family the layout does not serve.
     void Ajusta(SectionFamily family, Table *table, bool selected);
+    // The shared values whose language picks the logo; without one the
+    // report is in English.
+    void setContext(const AppContext *context);
     SectionFamily family() const { return m_family; }
 
     // The events. Before a run: the report title, the version label 2.1 mm
@@ -42,6 +46,7 @@ public:
     static QColor columnHeaderColour();
 
 private:
+    const AppContext *m_context = nullptr;
     void buildPageHeader();
     void buildFlangeSlopeTable(ReportBand *header);
     void buildColumns();

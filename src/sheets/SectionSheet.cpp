@@ -5,7 +5,7 @@
 #include "browse/FamilyWindow.h"
 #include "browse/Shell.h"
 #include "browse/Texts.h"
-#include "data/AppGlobals.h"
+#include "browse/WindowChrome.h"
 #include "data/DisplayFormat.h"
 #include "data/Table.h"
 #include "i18n/IvDictionary.h" // IvTranslator.h reads a QPointer<TIvDictionary> inline
@@ -17,7 +17,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
-#include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QStyle>
 
@@ -26,8 +26,8 @@
 
 namespace {
 
-// The five pictures, in the order of their components; the HE picture serves
-// the three HE series.
+// The pictures of the five window designs, named after their art; the HE
+// picture serves the three HE series.
 struct Picture {
     const char *component;
     const char *art;
@@ -36,47 +36,23 @@ constexpr Picture kPictures[] = {
     {"ImgHE", "he"}, {"ImgIPE", "ipe"}, {"ImgIPN", "ipn"}, {"ImgUPN", "upn"}, {"ImgAng", "ang"},
 };
 
-int pictureIndex(SectionFamily family)
-{
-    switch (family) {
-    case SectionFamily::HEA:
-    case SectionFamily::HEB:
-    case SectionFamily::HEM:
-        return 0;
-    case SectionFamily::IPE:
-        return 1;
-    case SectionFamily::IPN:
-        return 2;
-    case SectionFamily::UPN:
-        return 3;
-    case SectionFamily::ANG:
-        return 4;
-    }
-    return 0;
-}
-
 constexpr int kBarHeight = 30;
 
 // The arrows' glyph, drawn here so it reads at the size of the bar (the
 // style's own arrows are a few pixels wide).
 QIcon arrowGlyph(bool left)
 {
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(30, 30, 30));
-    const QPolygonF triangle = left ? QPolygonF({{11, 2}, {3, 8}, {11, 14}}) : QPolygonF({{5, 2}, {13, 8}, {5, 14}});
-    p.drawPolygon(triangle);
-    return QIcon(pm);
+    QPainterPath triangle;
+    triangle.addPolygon(left ? QPolygonF({{11, 2}, {3, 8}, {11, 14}}) : QPolygonF({{5, 2}, {13, 8}, {5, 14}}));
+    triangle.closeSubpath();
+    return chrome::glyph(triangle);
 }
 
 } // namespace
 
-SectionSheet::SectionSheet(const SheetLayout &layout, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_layout(layout), m_family(familyByKey(app::SheetFamilyKey()))
+SectionSheet::SectionSheet(const SheetLayout &layout, FamilyWindow *window)
+    : QDialog(window, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_layout(layout), m_window(window), m_family(window ? &window->family() : nullptr)
 {
     setWindowTitle(QStringLiteral("Section"));
     setFixedSize(layout.client);
@@ -197,23 +173,15 @@ void SectionSheet::finishConstruction()
 
 void SectionSheet::FormCreate()
 {
-    const int shown = m_family ? pictureIndex(m_family->family) : -1;
     for (int i = 0; i < m_pictures.size(); ++i)
-        m_pictures[i]->setVisible(i == shown);
-}
-
-FamilyWindow *SectionSheet::familyWindow() const
-{
-    Shell *shell = Shell::instance();
-    return shell ? qobject_cast<FamilyWindow *>(shell->familyWindow(app::SheetFamilyKey())) : nullptr;
+        m_pictures[i]->setVisible(m_family && std::strcmp(kPictures[i].art, m_family->window->art) == 0);
 }
 
 void SectionSheet::Atualiza(int step)
 {
-    FamilyWindow *window = familyWindow();
-    if (!window || !m_family)
+    if (!m_window || !m_family)
         return;
-    Table &table = *window->sectionTable();
+    Table &table = *m_window->sectionTable();
     // The table's own moves stop at either end, so the same section is
     // filled again there; its filter keeps the search's rejects out.
     if (step < 0)
@@ -223,16 +191,16 @@ void SectionSheet::Atualiza(int step)
 
     m_perfil->setText(table.field(QStringLiteral("Designation")).asString());
     m_perfil->adjustSize();
-    const std::span<const SlotFill> fills = familySlots(m_family->family);
+    const SheetFills &fills = familyFills(*m_family);
     for (const SlotPlace &place : m_layout.places) {
-        const SlotFill *fill = findFill(fills, place.name);
+        const SlotFill *fill = fills.find(place.name);
         setSlot(place.name, fill ? slotText(table, *fill) : QString());
     }
-    fillMore(table, m_family->family);
+    fillMore(table, *m_family);
     setWindowTitle(m_perfil->text());
 }
 
-void SectionSheet::fillMore(const Table &, SectionFamily) {}
+void SectionSheet::fillMore(const Table &, const FamilyInfo &) {}
 
 QString SectionSheet::slotText(const Table &table, const SlotFill &fill)
 {
@@ -243,15 +211,6 @@ QString SectionSheet::slotText(const Table &table, const SlotFill &fill)
                               ? field.asString()
                               : display::fixed(field.asFloat(), fill.decimals, display::systemDecimalPoint());
     return QString::fromLatin1(fill.prefix) + value + QString::fromLatin1(fill.unit);
-}
-
-const SlotFill *SectionSheet::findFill(std::span<const SlotFill> fills, const char *slot)
-{
-    for (const SlotFill &f : fills) {
-        if (std::strcmp(f.slot, slot) == 0)
-            return &f;
-    }
-    return nullptr;
 }
 
 void SectionSheet::setSlot(const char *name, const QString &text)
@@ -275,7 +234,12 @@ void SectionSheet::ProximoMnClick() { Atualiza(1); }
 void SectionSheet::AnteriorMnClick() { Atualiza(-1); }
 void SectionSheet::CerrarMnClick() { close(); }
 
-void SectionSheet::HelpBtnClick() { help::showContext(help::fileFor("-PFHelp.hlp"), kHelpContext); }
+void SectionSheet::HelpBtnClick()
+{
+    // The help file follows the language of the sheet's window.
+    if (m_window)
+        help::showContext(m_window->context().helpFile("-PFHelp.hlp"), kHelpContext);
+}
 
 void SectionSheet::ImprimirClick()
 {
@@ -286,11 +250,13 @@ void SectionSheet::ImprimirClick()
 
 void SectionSheet::IvTranslator1LanguageChange()
 {
-    const int code = app::LanguageCode();
-    if (code != 1 && code != 2)
+    if (!m_window)
         return;
-    if (Shell *shell = Shell::instance())
-        m_logo->setPixmap(shell->languageLogo(code));
+    if (Shell *shell = Shell::instance()) {
+        const QPixmap logo = shell->languageLogo(m_window->context().language());
+        if (!logo.isNull())
+            m_logo->setPixmap(logo);
+    }
 }
 
 void SectionSheet::contextMenuEvent(QContextMenuEvent *event)

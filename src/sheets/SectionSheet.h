@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QList>
 #include <QPoint>
+#include <QPointer>
 #include <QSize>
 
 #include <span>
@@ -24,18 +25,6 @@ struct SlotPlace {
     int y;
 };
 
-// How a family fills one slot: prefix, the value of a field, unit. A number
-// is written with `decimals` decimals; kAsStored writes a text field as
-// stored.
-struct SlotFill {
-    const char *slot;
-    const char *prefix;
-    const char *field;
-    int decimals;
-    const char *unit;
-};
-inline constexpr int kAsStored = -1;
-
 // The fixed layout of one kind of sheet.
 struct SheetLayout {
     QSize client;                     // fixed client size
@@ -50,7 +39,7 @@ struct SheetLayout {
 };
 
 // What the property and the detailing sheet share: one rolled size of the
-// family of app::SheetFamilyKey() on a fixed white page, its designation, the
+// family window it is given, on a fixed white page, its designation, the
 // family's picture, the value slots, the language logo, the bottom bar with
 // Print, Help and the two arrows, and the context menu. The sheet reads and
 // moves the current record of the family window's section table.
@@ -63,7 +52,7 @@ public:
     void FormCreate();
     // Moves the family window's table by step (-1 prior, 0 none, +1 next;
     // at either end nothing moves) and fills the sheet from its current
-    // record. Without a family window for the key the sheet stays as it is.
+    // record. Without a family window the sheet stays as it is.
     void Atualiza(int step);
 
     // Handlers.
@@ -74,7 +63,7 @@ public:
     void ImprimirClick();
     void IvTranslator1LanguageChange();
 
-    // The family the sheet was created for, from app::SheetFamilyKey().
+    // The family of the window the sheet was given; nullptr without one.
     const FamilyInfo *family() const { return m_family; }
     QLabel *slotLabel(const QString &name) const;
     QList<QLabel *> slotLabels() const { return m_slots; }
@@ -83,16 +72,18 @@ public:
     static constexpr int kHelpContext = 1035;
 
 protected:
-    SectionSheet(const SheetLayout &layout, QWidget *parent);
+    // The sheet shows the current row of window's table (window may be
+    // nullptr: the sheet then stays empty); the window is its parent.
+    SectionSheet(const SheetLayout &layout, FamilyWindow *window);
 
     // The last step of a sheet's constructor: FormCreate, then the
     // translator (it must see the final class of the window).
     void finishConstruction();
 
-    // The slots a family fills; every other slot is emptied.
-    virtual std::span<const SlotFill> familySlots(SectionFamily family) const = 0;
+    // The slots a family fills on this sheet; every other slot is emptied.
+    virtual const SheetFills &familyFills(const FamilyInfo &family) const = 0;
     // What a sheet writes beyond its family's slots, after them.
-    virtual void fillMore(const Table &table, SectionFamily family);
+    virtual void fillMore(const Table &table, const FamilyInfo &family);
 
     // The text of a slot from the current record: prefix, value, unit. An
     // empty field gives an empty slot; a number that is not finite (a
@@ -100,16 +91,14 @@ protected:
     // so the sheet still names the quantity it cannot show.
     static QString slotText(const Table &table, const SlotFill &fill);
     void setSlot(const char *name, const QString &text);
-    static const SlotFill *findFill(std::span<const SlotFill> fills, const char *slot);
 
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void buildBottomBar();
     void buildMenu();
-    FamilyWindow *familyWindow() const;
-
     const SheetLayout &m_layout;
+    QPointer<FamilyWindow> m_window;
     const FamilyInfo *m_family = nullptr;
     QLabel *m_perfil = nullptr;
     QList<QLabel *> m_pictures;

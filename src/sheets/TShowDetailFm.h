@@ -7,15 +7,15 @@
 class TShowDetailFm : public SectionSheet {
     Q_OBJECT
 public:
-    explicit TShowDetailFm(QWidget *parent = nullptr);
+    explicit TShowDetailFm(FamilyWindow *window = nullptr);
 
     static const SheetLayout kLayout;
     // What separates "dmax bolt" from the bolt size.
     static constexpr const char *kBoltGap = "      ";
 
 protected:
-    std::span<const SlotFill> familySlots(SectionFamily family) const override;
+    const SheetFills &familyFills(const FamilyInfo &family) const override { return *family.kind->detailSheet; }
     // The bolt slots: the largest bolt with the gauges as stored, or the
     // hyphen forms when the section takes no bolt ("-").
-    void fillMore(const Table &table, SectionFamily family) override;
+    void fillMore(const Table &table, const FamilyInfo &family) override;
 };

@@ -7,10 +7,10 @@
 class TShowPropFm : public SectionSheet {
     Q_OBJECT
 public:
-    explicit TShowPropFm(QWidget *parent = nullptr);
+    explicit TShowPropFm(FamilyWindow *window = nullptr);
 
     static const SheetLayout kLayout;
 
 protected:
-    std::span<const SlotFill> familySlots(SectionFamily family) const override;
+    const SheetFills &familyFills(const FamilyInfo &family) const override { return *family.kind->propertySheet; }
 };

@@ -95,7 +95,7 @@ private slots:
     {
         TPrincipalFm w(nullptr, m_dir.path());
         w.setExitConfirmation(yes);
-        QCOMPARE(app::LanguageCode(), 1);
+        QCOMPARE(w.context().language(), Language::English);
         w.HEBBtClick();
         w.IPEBtClick();
         w.AceroBtClick();
@@ -111,7 +111,7 @@ private slots:
             englishChildren[i] = texts(subs[i]->widget());
 
         w.findChild<QAction *>("EspanolMn")->trigger();
-        QCOMPARE(app::LanguageCode(), 2);
+        QCOMPARE(w.context().language(), Language::Spanish);
         QCOMPARE(w.findChild<QAction *>("ArquivoMn")->text(), QStringLiteral("&Archivo"));
         QCOMPARE(heb->findChild<QTabWidget *>("PageControl1")->tabText(0), QStringLiteral("Propiedades"));
         QCOMPARE(heb->findChild<QLabel *>("RegT")->text(), QStringLiteral("Registro 1"));
@@ -142,7 +142,7 @@ private slots:
         g_reports.clear();
         TPrincipalFm w(nullptr, dir.path());
         w.setExitConfirmation(yes);
-        QCOMPARE(app::LanguageCode(), 2);
+        QCOMPARE(w.context().language(), Language::Spanish);
         QCOMPARE(g_reports, QStringList{QStringLiteral("No se puede escribir en %1.")
                                             .arg(QDir::toNativeSeparators(QDir(dir.path()).filePath("PTolmo2.ini")))});
         g_reports.clear();

@@ -103,8 +103,8 @@ private slots:
             f.write(ini.toUtf8());
         }
         auto w = mainWindow(m_dir.path());
-        QCOMPARE(app::LanguageCode(), language);
-        QCOMPARE(app::LanguagePrefix(), QString::fromLatin1(language == 1 ? "EN" : "ES"));
+        QCOMPARE(int(w->context().language()), language);
+        QCOMPARE(w->context().languagePrefix(), QString::fromLatin1(language == 1 ? "EN" : "ES"));
         QCOMPARE(w->findChild<QAction *>("InglesMn")->isChecked(), language == 1);
         QCOMPARE(w->findChild<QAction *>("EspanolMn")->isChecked(), language == 2);
         // The start-up language change writes the code back.
@@ -120,10 +120,10 @@ private slots:
     {
         auto w = mainWindow(m_dir.path());
         w->findChild<QAction *>("InglesMn")->trigger();
-        QCOMPARE(app::LanguageCode(), 1);
+        QCOMPARE(w->context().language(), Language::English);
         QVERIFY(readIni(m_dir.path()).contains("Codigo=1"));
         w->findChild<QToolButton *>("SpanishBt")->click();
-        QCOMPARE(app::LanguagePrefix(), QStringLiteral("ES"));
+        QCOMPARE(w->context().languagePrefix(), QStringLiteral("ES"));
         QVERIFY(readIni(m_dir.path()).contains("Codigo=2"));
     }
 
@@ -139,18 +139,17 @@ private slots:
                                      .arg(QDir::toNativeSeparators(QDir(dir.path()).filePath("PTolmo2.ini")));
         QCOMPARE(g_reports.value(0), expected);
         // The language change itself took effect and the window is there.
-        QCOMPARE(app::LanguageCode(), 2);
+        QCOMPARE(w->context().language(), Language::Spanish);
         // A later switch from the toolbar is reported by the general error
         // report and the program goes on.
         w->show();
         QTest::mouseClick(w->findChild<QToolButton *>("EnglishBt"), Qt::LeftButton);
         QCOMPARE(g_reports.size(), 2);
-        QCOMPARE(app::LanguageCode(), 1);
+        QCOMPARE(w->context().language(), Language::English);
     }
 
     void oneWindowPerKind()
     {
-        app::setAppDir(m_dir.path());
         auto w = mainWindow(m_dir.path());
         QCOMPARE(windowCommands(*w), QList<bool>(5, false));
         w->HEBBtClick();
@@ -167,13 +166,12 @@ private slots:
         // Clicking HEB again brings the existing HEB window to the front.
         w->HEBBtClick();
         QCOMPARE(w->mdiArea()->activeSubWindow(), subs[0]);
-        QCOMPARE(app::HeSeries(), 2);
+        QCOMPARE(qobject_cast<FamilyWindow *>(subs[0]->widget())->tag(), 2);
         QCOMPARE(w->familyWindow("HEA"), subs[1]->widget());
     }
 
     void closingWindowsAndCloseAll()
     {
-        app::setAppDir(m_dir.path());
         auto w = mainWindow(m_dir.path());
         w->IPEBtClick();
         w->mdiArea()->subWindowList().first()->close();
@@ -301,8 +299,9 @@ private slots:
     void aboutWindow()
     {
         QFETCH(int, language);
-        app::setLanguage(language);
-        TSobreFm about;
+        AppContext context;
+        context.setLanguage(Language(language));
+        TSobreFm about(context);
         QCOMPARE(about.findChild<QLabel *>("ImgEN")->isVisibleTo(&about), language == 1);
         QCOMPARE(about.findChild<QLabel *>("ImgES")->isVisibleTo(&about), language == 2);
         QCOMPARE(about.size(), QSize(537, 330));
@@ -315,12 +314,13 @@ private slots:
     void aboutAtStartUpNeedsTheTable()
     {
         QTemporaryDir empty;
-        app::setAppDir(empty.path());
-        TSobreFm about;
+        AppContext context;
+        context.setAppDir(empty.path());
+        TSobreFm about(context);
         QVERIFY_THROWS_EXCEPTION(std::exception, about.FirstShowModal());
         QVERIFY(!about.isVisible());
         QVERIFY(!QApplication::overrideCursor()); // the hourglass is gone
-        app::setAppDir(m_dir.path());
+        context.setAppDir(m_dir.path());
         QTimer::singleShot(0, &about, &TSobreFm::CloseOnDblClick);
         about.FirstShowModal();
     }

@@ -2,6 +2,7 @@
 // dialog in English, has a Spanish translation in the dictionary file the
 // build makes. The texts that are never translated are set apart by one rule
 // (neverTranslated below), not by a list.
+#include "support/TestContext.h"
 #include "app/ErrorReport.h"
 #include "app/TPrincipalFm.h"
 #include "app/TSobreFm.h"
@@ -319,11 +320,11 @@ private:
     {
         recorder.stage = QStringLiteral("main window");
         TPrincipalFm w(nullptr, m_appDir.path());
-        QCOMPARE(app::LanguageCode(), 1);
+        QCOMPARE(w.context().language(), Language::English);
 
         recorder.stage = QStringLiteral("About window");
         {
-            TSobreFm about(&w);
+            TSobreFm about(w.context(), &w);
         }
 
         struct Family {
@@ -347,14 +348,13 @@ private:
 
             recorder.stage = key + QStringLiteral(" search dialogs");
             if (key == u"ANG") {
-                TFiltroPAngFm property(family::ANG.propertyCriteria, window);
-                TFiltroDAngFm detail(family::ANG.detailCriteria, window);
+                TFiltroPAngFm property(familyInfo(SectionFamily::ANG).kind->propertyCriteria, window->context(), window);
+                TFiltroDAngFm detail(familyInfo(SectionFamily::ANG).kind->detailCriteria, window->context(), window);
             } else {
-                TFiltroPropFm property(family::HE.propertyCriteria, window);
-                TFiltroDetailFm detail(family::HE.detailCriteria, window);
+                TFiltroPropFm property(familyInfo(SectionFamily::HEB).kind->propertyCriteria, window->context(), window);
+                TFiltroDetailFm detail(familyInfo(SectionFamily::HEB).kind->detailCriteria, window->context(), window);
             }
 
-            app::setSheetFamilyKey(key);
             recorder.stage = key + QStringLiteral(" property sheet");
             {
                 TShowPropFm sheet(window);
@@ -404,10 +404,10 @@ private:
         // Switching with every window open: each window asks again for the
         // texts it shows, those the code wrote since included.
         recorder.stage = QStringLiteral("switch to Spanish");
-        w.ChangeIdioma(2);
+        w.ChangeIdioma(Language::Spanish);
         recorder.setLanguage(2);
         recorder.stage = QStringLiteral("switch back to English");
-        w.ChangeIdioma(1);
+        w.ChangeIdioma(Language::English);
         recorder.setLanguage(1);
 
         w.setExitConfirmation(yes);
@@ -542,12 +542,11 @@ private slots:
     {
         TPrincipalFm w(nullptr, m_spanishDir.path());
         w.setExitConfirmation(yes);
-        QCOMPARE(app::LanguageCode(), 2);
+        QCOMPARE(w.context().language(), Language::Spanish);
         QCOMPARE(w.findChild<QAction *>(QStringLiteral("ArquivoMn"))->text(), QStringLiteral("&Archivo"));
         w.HEBBtClick();
         auto *window = qobject_cast<FamilyWindow *>(w.familyWindow(QStringLiteral("HEB")));
         QVERIFY(window);
-        app::setSheetFamilyKey(QStringLiteral("HEB"));
         TShowPropFm sheet(window);
 
         QList<QPair<QString, QList<QAction *>>> menus;

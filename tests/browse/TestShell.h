@@ -1,13 +1,17 @@
 #pragma once
 
+#include "support/TestContext.h"
 #include "browse/FamilyWindow.h"
+#include "browse/SectionWindows.h"
 #include "browse/Shell.h"
 
 #include <QList>
 #include <QPointer>
 
+#include <memory>
+
 // A stand-in for the main window: counts its child windows, records the
-// calls to SetJanela and hands out the family windows it was given.
+// calls to SetJanela and hands out the language logos.
 class TestShell : public Shell {
 public:
     TestShell() { Shell::setInstance(this); }
@@ -22,22 +26,40 @@ public:
         return n;
     }
     void childClosing(QWidget *child) override { closing.append(child); }
-    QWidget *familyWindow(const QString &key) const override
+    QPixmap languageLogo(Language language) const override
     {
-        for (const QPointer<QWidget> &w : children) {
-            if (auto *f = qobject_cast<FamilyWindow *>(w.data()); f && f->familyKey() == key.toUpper())
-                return f;
-        }
-        return nullptr;
-    }
-    QPixmap languageLogo(int code) const override
-    {
+        if (language != Language::English && language != Language::Spanish)
+            return {};
         QPixmap p(54, 70);
-        p.fill(code == 1 ? Qt::blue : Qt::red);
-        return code == 1 || code == 2 ? p : QPixmap();
+        p.fill(language == Language::English ? Qt::blue : Qt::red);
+        return p;
     }
 
     QList<QPointer<QWidget>> children;
     QList<bool> janela;
     QList<QWidget *> closing;
 };
+
+// The window of a family ("HEB", "ang"), created as the main window creates
+// it, its tables not yet opened.
+inline std::unique_ptr<FamilyWindow> makeFamilyWindow(const QString &key, AppContext &context = testContext())
+{
+    const FamilyInfo *family = familyByKey(key);
+    if (!family)
+        return nullptr;
+    switch (family->family) {
+    case SectionFamily::HEA:
+    case SectionFamily::HEB:
+    case SectionFamily::HEM:
+        return std::make_unique<TILPFm>(family->family, context);
+    case SectionFamily::IPE:
+        return std::make_unique<TIPEFm>(context);
+    case SectionFamily::IPN:
+        return std::make_unique<TILIFm>(context);
+    case SectionFamily::UPN:
+        return std::make_unique<TULFm>(context);
+    case SectionFamily::ANG:
+        return std::make_unique<TAngFm>(context);
+    }
+    return nullptr;
+}

@@ -2,6 +2,7 @@
 // tables shows exactly the published detailing figures: the largest bolt,
 // the gauge range (the hyphen forms where the tables give no bolt) and the
 // stiff bearing length, for every size the published tables list.
+#include "support/TestContext.h"
 #include "TestShell.h"
 #include "browse/SectionWindows.h"
 #include "browse/TRxDBGrid.h"
@@ -57,7 +58,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(!qEnvironmentVariable("TOLMO_APPDIR").isEmpty(), "TOLMO_APPDIR names the application directory");
-        app::setAppDir(qEnvironmentVariable("TOLMO_APPDIR"));
+        testContext().setAppDir(qEnvironmentVariable("TOLMO_APPDIR"));
         m_published = readPublished();
         QCOMPARE(m_published.size(), 126);
     }
@@ -75,18 +76,7 @@ private slots:
         QFETCH(QString, family);
         QFETCH(QString, gauge);
         TestShell shell;
-        std::unique_ptr<FamilyWindow> w;
-        if (family.startsWith(u"HE")) {
-            const int series = family == u"HEA" ? 1 : family == u"HEB" ? 2 : 3;
-            app::setHeSeries(series, family + QStringLiteral(".DB"));
-            w = std::make_unique<TILPFm>();
-        } else if (family == u"IPE") {
-            w = std::make_unique<TIPEFm>();
-        } else if (family == u"IPN") {
-            w = std::make_unique<TILIFm>();
-        } else {
-            w = std::make_unique<TULFm>();
-        }
+        std::unique_ptr<FamilyWindow> w = makeFamilyWindow(family);
         shell.children.append(w.get());
         w->FormCreate();
         auto *grid = w->findChild<TRxDBGrid *>(QStringLiteral("RxDBGrid2"));

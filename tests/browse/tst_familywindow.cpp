@@ -1,5 +1,6 @@
 // The section window on fixture tables: creation, labels, tabs, tolerance
 // list, search filter and its button, sheets and help, closing.
+#include "support/TestContext.h"
 #include "TestShell.h"
 #include "browse/SearchDialog.h"
 #include "browse/SectionWindows.h"
@@ -83,11 +84,9 @@ private:
     QList<std::pair<FamilyWindow *, int>> m_sheets;
     QList<std::pair<QString, int>> m_help;
 
-    template <typename W> std::unique_ptr<W> open(int series = 2)
+    template <typename W, typename... Args> std::unique_ptr<W> open(Args... args)
     {
-        static const char *const files[] = {"HEA.DB", "HEB.DB", "HEM.DB"};
-        app::setHeSeries(series, QString::fromLatin1(files[series - 1]));
-        auto w = std::make_unique<W>();
+        auto w = std::make_unique<W>(args..., testContext());
         m_shell->children.append(w.get());
         w->FormCreate();
         return w;
@@ -97,7 +96,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        app::setAppDir(m_dir.path());
+        testContext().setAppDir(m_dir.path());
         for (const char *file : {"HEA.DB", "HEB.DB", "HEM.DB"})
             fixture::writeTable(m_dir.path(), file, decl::iLamParTable, kHeb);
         fixture::writeTable(m_dir.path(), "IPE.DB", decl::iLamParTable,
@@ -111,7 +110,7 @@ private slots:
 
     void init()
     {
-        app::setLanguage(1);
+        testContext().setLanguage(Language::English);
         m_shell = std::make_unique<TestShell>();
         m_sheets.clear();
         m_help.clear();
@@ -120,7 +119,7 @@ private slots:
 
     void comesUpOnPropertiesAtTheFirstRow()
     {
-        auto w = open<TILPFm>(2);
+        auto w = open<TILPFm>(SectionFamily::HEB);
         QCOMPARE(w->windowTitle(), QStringLiteral("HEB Sections"));
         QCOMPARE(text(*w, "LabelPanel"), QStringLiteral("HEB Sections"));
         QCOMPARE(w->tag(), 2);
@@ -138,7 +137,7 @@ private slots:
 
     void dimensionLabelsOfHeb200()
     {
-        auto w = open<TILPFm>(2);
+        auto w = open<TILPFm>(SectionFamily::HEB);
         w->sectionTable()->next();
         const QStringList expected = {"h= 200 mm",      "tw= 9.0 mm",      "b = 200 mm", "tf = 15.0 mm",
                                       "d = 134.0 mm",   "hi = 170.0 mm",   "r = 18 mm"};
@@ -152,7 +151,7 @@ private slots:
 
     void tabsSwitchDrawingAndControls()
     {
-        auto w = open<TILPFm>(2);
+        auto w = open<TILPFm>(SectionFamily::HEB);
         w->sectionTable()->last();
         w->selectTab(1);
         QCOMPARE(w->currentTab(), 1);
@@ -173,7 +172,7 @@ private slots:
 
     void toleranceListFollowsTheLanguage()
     {
-        auto w = open<TILPFm>(2);
+        auto w = open<TILPFm>(SectionFamily::HEB);
         auto *list = w->findChild<QListWidget *>("ToleranciasLB");
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->item(0)->text(), QStringLiteral("Height"));
@@ -181,7 +180,7 @@ private slots:
         list->setCurrentRow(1);
         QCOMPARE(w->toleranceTable()->field("Tolerancia").asString(), QStringLiteral("Flange width"));
         QCOMPARE(w->findChild<QLabel *>("DBImage1")->pixmap().toImage().pixelColor(5, 5), QColor(Qt::green));
-        app::setLanguage(2);
+        testContext().setLanguage(Language::Spanish);
         w->IvTranslator1LanguageChange();
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->item(0)->text(), QStringLiteral("Altura"));
@@ -190,7 +189,7 @@ private slots:
         QCOMPARE(w->findChild<QLabel *>("ImgLogo")->pixmap().toImage().pixelColor(1, 1), QColor(Qt::red));
         // The IPE window lists the IPE rows only.
         auto ipe = open<TIPEFm>();
-        app::setLanguage(1);
+        testContext().setLanguage(Language::English);
         ipe->FillTolerancias();
         QCOMPARE(ipe->findChild<QListWidget *>("ToleranciasLB")->count(), 1);
     }
@@ -227,7 +226,7 @@ private slots:
         QFETCH(int, index);
         QFETCH(SearchCriterion, criterion);
         QFETCH(QStringList, expected);
-        auto w = open<TILPFm>(2);
+        auto w = open<TILPFm>(SectionFamily::HEB);
         (tab == 0 ? w->PropertyCriteria(index) : w->DetailCriteria(index)) = criterion;
         w->findChild<QPushButton *>("BusquedaBt")->setChecked(true);
         w->selectTab(tab);
@@ -247,7 +246,7 @@ private slots:
 
     void emptyResultShowsZeroLabels()
     {
-        auto w = open<TILPFm>(2);
+        auto w = open<TILPFm>(SectionFamily::HEB);
         w->PropertyCriteria(1) = {true, MoreThan, 5000, 0};
         w->findChild<QPushButton *>("BusquedaBt")->setChecked(true);
         w->PageControl1Change(0);
@@ -259,7 +258,7 @@ private slots:
 
     void searchButtonAndDialog()
     {
-        auto w = open<TILPFm>(2);
+        auto w = open<TILPFm>(SectionFamily::HEB);
         auto *button = w->findChild<QPushButton *>("BusquedaBt");
         // Pressed, then cancelled with nothing ticked: pressed, every row.
         answerNextDialog([](SearchDialog *d) { d->reject(); });
@@ -297,9 +296,9 @@ private slots:
 
     void threeHeWindowsKeepTheirOwnState()
     {
-        auto hea = open<TILPFm>(1);
-        auto heb = open<TILPFm>(2);
-        auto hem = open<TILPFm>(3);
+        auto hea = open<TILPFm>(SectionFamily::HEA);
+        auto heb = open<TILPFm>(SectionFamily::HEB);
+        auto hem = open<TILPFm>(SectionFamily::HEM);
         QCOMPARE(hea->windowTitle(), QStringLiteral("HEA Sections"));
         QCOMPARE(hem->windowTitle(), QStringLiteral("HEM Sections"));
         hea->selectTab(1);
@@ -319,7 +318,7 @@ private slots:
         heb->DatosBtClick();
         QCOMPARE(heaSheets, QList<QVariantList>{{1}});
         QCOMPARE(hebSheets, QList<QVariantList>{{0}});
-        QCOMPARE(app::SheetFamilyKey(), QStringLiteral("HEB"));
+        QCOMPARE(testContext().sheetFamilyKey(), QStringLiteral("HEB"));
         hea->HelpBtnClick();
         heb->HelpBtnClick();
         QCOMPARE(m_help.value(0).second, 1009);
@@ -334,7 +333,7 @@ private slots:
         auto *grid = w->findChild<TRxDBGrid *>("RxDBGrid1");
         emit grid->rowDoubleClicked();
         QCOMPARE(sheets, QList<QVariantList>{{0}});
-        QCOMPARE(app::SheetFamilyKey(), QStringLiteral("IPE"));
+        QCOMPARE(testContext().sheetFamilyKey(), QStringLiteral("IPE"));
         w->selectTab(2);
         w->DatosBtClick();
         QCOMPARE(sheets.size(), 1); // nothing on the tolerances tab
@@ -344,7 +343,7 @@ private slots:
 
     void gridsAreSoundModels()
     {
-        auto w = open<TILPFm>(2);
+        auto w = open<TILPFm>(SectionFamily::HEB);
         for (const char *name : {"RxDBGrid1", "RxDBGrid2"}) {
             auto *grid = w->findChild<TRxDBGrid *>(name);
             QAbstractItemModelTester tester(grid->tableModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -382,8 +381,8 @@ private slots:
         first->close();
         QCOMPARE(m_shell->closing.value(0), first.get());
         QCOMPARE(m_shell->janela, QList<bool>{false}); // the only child window
-        auto a = open<TILPFm>(1);
-        auto b = open<TILPFm>(2);
+        auto a = open<TILPFm>(SectionFamily::HEA);
+        auto b = open<TILPFm>(SectionFamily::HEB);
         m_shell->children.removeAll(first.get());
         m_shell->children.removeAll(nullptr);
         m_shell->janela.clear();
@@ -396,13 +395,13 @@ private slots:
     void aMissingTableIsReportedAndTheWindowStays()
     {
         QTemporaryDir empty;
-        app::setAppDir(empty.path());
-        TIPEFm w;
+        testContext().setAppDir(empty.path());
+        TIPEFm w(testContext());
         m_shell->children.append(&w);
         QVERIFY_THROWS_EXCEPTION(std::exception, w.FormCreate());
         QVERIFY(!w.sectionTable()->isOpen());
         QVERIFY(m_shell->janela.isEmpty()); // the steps after the failing one did not run
-        app::setAppDir(m_dir.path());
+        testContext().setAppDir(m_dir.path());
     }
 };
 

@@ -6,6 +6,7 @@
 // so a criterion that reads the wrong quantity or unit keeps other sizes.
 // The Ss of IPN and UPN is a stored figure: it is checked on a small table
 // of known values instead.
+#include "support/TestContext.h"
 #include "TestShell.h"
 #include "support/Fixture.h"
 #include "browse/SectionWindows.h"
@@ -24,19 +25,7 @@ namespace {
 
 std::unique_ptr<FamilyWindow> openWindow(const QString &key)
 {
-    std::unique_ptr<FamilyWindow> w;
-    if (key.startsWith(u"HE")) {
-        app::setHeSeries(key == u"HEA" ? 1 : key == u"HEB" ? 2 : 3, key + QStringLiteral(".DB"));
-        w = std::make_unique<TILPFm>();
-    } else if (key == u"IPE") {
-        w = std::make_unique<TIPEFm>();
-    } else if (key == u"IPN") {
-        w = std::make_unique<TILIFm>();
-    } else if (key == u"UPN") {
-        w = std::make_unique<TULFm>();
-    } else {
-        w = std::make_unique<TAngFm>();
-    }
+    std::unique_ptr<FamilyWindow> w = makeFamilyWindow(key);
     w->FormCreate();
     return w;
 }
@@ -61,8 +50,8 @@ private slots:
     {
         const QString dir = qEnvironmentVariable("TOLMO_APPDIR");
         QVERIFY2(!dir.isEmpty(), "TOLMO_APPDIR names the built application directory");
-        app::setAppDir(dir);
-        app::setLanguage(1);
+        testContext().setAppDir(dir);
+        testContext().setLanguage(Language::English);
     }
 
     void criterionKeepsTheSizesInItsRange_data()
@@ -205,7 +194,7 @@ private slots:
         QFETCH(double, to);
         QFETCH(QStringList, kept);
         const auto w = openWindow(family);
-        const Criteria criteria = tab == 0 ? w->desc().propertyCriteria : w->desc().detailCriteria;
+        const Criteria criteria = tab == 0 ? w->family().kind->propertyCriteria : w->family().kind->detailCriteria;
         int index = 0;
         for (int i = 0; i < int(criteria.size()); ++i) {
             if (QLatin1String(criteria[i].component) == component)
@@ -252,13 +241,13 @@ private slots:
         fixture::writeTable(dir.path(), family + QStringLiteral(".db"),
                             family == u"IPN" ? decl::iLamIncTable : decl::uLamTable,
                             {size("small", 4.5), size("medium", 45.0), size("large", 450.0)});
-        const QString appDir = app::AppDir();
+        const QString appDir = testContext().appDir();
         QVERIFY(QFile::copy(appDir + QStringLiteral("TOL.DB"), dir.filePath(QStringLiteral("TOL.DB"))));
-        app::setAppDir(dir.path());
+        testContext().setAppDir(dir.path());
         const auto w = openWindow(family);
-        app::setAppDir(appDir);
+        testContext().setAppDir(appDir);
         w->DetailCriteria(6) = {true, Between, 40, 50};
-        QCOMPARE(QLatin1String(w->desc().detailCriteria[5].component), QLatin1String("Ss"));
+        QCOMPARE(QLatin1String(w->family().kind->detailCriteria[5].component), QLatin1String("Ss"));
         w->findChild<QPushButton *>(QStringLiteral("BusquedaBt"))->setChecked(true);
         w->selectTab(1);
         QCOMPARE(designations(*w), QStringList{"medium"});

@@ -1,8 +1,9 @@
 // The four search dialogs: their rows and components, what each row shows
 // for its criterion, loading and reading criteria, typing bounds, closing,
 // keyboard order, placement and help.
+#include "support/TestContext.h"
 #include "browse/SearchDialog.h"
-#include "browse/FamilyWindowDesc.h"
+#include "data/SectionFamily.h"
 #include "browse/Shell.h"
 #include "browse/TBoundEdit.h"
 #include "browse/TFiltroDAngFm.h"
@@ -10,6 +11,7 @@
 #include "browse/TFiltroPAngFm.h"
 #include "browse/TFiltroPropFm.h"
 #include "data/AppGlobals.h"
+#include "support/LayoutChecks.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,58 +32,36 @@ struct ExpectedRow {
 };
 
 struct ExpectedDialog {
-    QSize client;
-    int buttonsTop;
-    int groupHeight;
     QString cancel;
     QList<ExpectedRow> rows;
 };
 
-// The dialogs as users and the family windows know them, written out here
-// rather than taken from the sources.
+// The rows a dialog shows for the criteria it is given: one per criterion,
+// in order, its controls named after the criterion's component, its caption
+// the label and the unit, its bounds stopping at the criterion's largest.
+QList<ExpectedRow> rowsOf(Criteria criteria)
+{
+    QList<ExpectedRow> rows;
+    for (const Criterion &c : criteria) {
+        const QString component = QString::fromLatin1(c.component);
+        rows << ExpectedRow{component + "ChT",
+                            QString::fromLatin1(c.label) + " (" + QString::fromLatin1(c.unit) + ")",
+                            c.listName ? QString::fromLatin1(c.listName) : component + "CBT",
+                            component + "1T",
+                            component + "2T",
+                            c.largestBound};
+    }
+    return rows;
+}
+
+// The four dialogs on the criteria the family windows give them.
 const QMap<QString, ExpectedDialog> &expectedDialogs()
 {
     static const QMap<QString, ExpectedDialog> s = {
-        {"TFiltroPropFm",
-         {QSize(304, 352), 322, 312, "CancelBt",
-          {{"hChT", "h  (mm)", "hCBT", "h1T", "h2T", 9999},
-           {"bChT", "b (mm)", "bCBT", "b1T", "b2T", 9999},
-           {"tfChT", "tf (mm)", "tfCBT", "tf1T", "tf2T", 99},
-           {"twChT", "tw (mm)", "twCBT", "tw1T", "tw2T", 99},
-           {"AChT", "A (cm2)", "ACBT", "A1T", "A2T", 9999},
-           {"MChT", "M (kg/m)", "MCBT", "M1T", "M2T", 9999},
-           {"IyChT", "Iy (cm4)", "IyCBT", "Iy1T", "Iy2T", 9999999},
-           {"WyChT", "Wy (cm3)", "WyCbT", "Wy1T", "Wy2T", 99999},
-           {"WplyChT", "Wply (cm3)", "WplyCBT", "Wply1T", "Wply2T", 99999},
-           {"IzChT", "Iz (cm4)", "IzCBT", "Iz1T", "Iz2T", 999999},
-           {"WzChT", "Wz (cm3)", "WzCbT", "Wz1T", "Wz2T", 99999},
-           {"WplzChT", "Wplz (cm3)", "WplzCBT", "Wplz1T", "Wplz2T", 99999}}}},
-        {"TFiltroDetailFm",
-         {QSize(303, 206), 177, 167, "CancelaBt",
-          {{"hChT", "h  (mm)", "hCBT", "h1T", "h2T", 9999},
-           {"bChT", "b (mm)", "bCBT", "b1T", "b2T", 9999},
-           {"tfChT", "tf (mm)", "tfCBT", "tf1T", "tf2T", 99},
-           {"twChT", "tw (mm)", "twCBT", "tw1T", "tw2T", 99},
-           {"MChT", "M (kg/m)", "MCBT", "M1T", "M2T", 9999},
-           {"SsChT", "Ss (mm)", "SsCBT", "Ss1T", "Ss2T", 999999}}}},
-        {"TFiltroPAngFm",
-         {QSize(304, 325), 295, 285, "CancelBt",
-          {{"hChT", "h  (mm)", "hCBT", "h1T", "h2T", 9999},
-           {"tChT", "t (mm)", "tCBT", "t1T", "t2T", 999},
-           {"AChT", "A (cm2)", "ACBT", "A1T", "A2T", 9999},
-           {"MChT", "M (kg/m)", "MCBT", "M1T", "M2T", 9999},
-           {"IyChT", "Iy (cm4)", "IyCBT", "Iy1T", "Iy2T", 9999999},
-           {"WyChT", "Wy (cm3)", "WyCbT", "Wy1T", "Wy2T", 99999},
-           {"RyChT", "iy (cm)", "RyCBT", "Ry1T", "Ry2T", 999},
-           {"IuChT", "Iu (cm4)", "IuCBT", "Iu1T", "Iu2T", 9999999},
-           {"RuChT", "iu (cm)", "RuCBT", "Ru1T", "Ru2T", 999},
-           {"IvChT", "Iv (cm4)", "IvCBT", "Iv1T", "Iv2T", 9999999},
-           {"RvChT", "iv (cm)", "RvCBT", "Rv1T", "Rv2T", 999}}}},
-        {"TFiltroDAngFm",
-         {QSize(304, 133), 103, 93, "CancelaBt",
-          {{"hChT", "h  (mm)", "hCBT", "h1T", "h2T", 9999},
-           {"tChT", "t (mm)", "tCBT", "t1T", "t2T", 999},
-           {"MChT", "M (kg/m)", "MCBT", "M1T", "M2T", 9999}}}},
+        {"TFiltroPropFm", {"CancelBt", rowsOf(familyInfo(SectionFamily::HEB).kind->propertyCriteria)}},
+        {"TFiltroDetailFm", {"CancelaBt", rowsOf(familyInfo(SectionFamily::HEB).kind->detailCriteria)}},
+        {"TFiltroPAngFm", {"CancelBt", rowsOf(familyInfo(SectionFamily::ANG).kind->propertyCriteria)}},
+        {"TFiltroDAngFm", {"CancelaBt", rowsOf(familyInfo(SectionFamily::ANG).kind->detailCriteria)}},
     };
     return s;
 }
@@ -96,13 +76,13 @@ const ExpectedDialog &expectedOf(const QString &className)
 std::unique_ptr<SearchDialog> makeDialog(const QString &className)
 {
     if (className == u"TFiltroPropFm")
-        return std::make_unique<TFiltroPropFm>(family::HE.propertyCriteria);
+        return std::make_unique<TFiltroPropFm>(familyInfo(SectionFamily::HEB).kind->propertyCriteria, testContext());
     if (className == u"TFiltroDetailFm")
-        return std::make_unique<TFiltroDetailFm>(family::HE.detailCriteria);
+        return std::make_unique<TFiltroDetailFm>(familyInfo(SectionFamily::HEB).kind->detailCriteria, testContext());
     if (className == u"TFiltroPAngFm")
-        return std::make_unique<TFiltroPAngFm>(family::ANG.propertyCriteria);
+        return std::make_unique<TFiltroPAngFm>(familyInfo(SectionFamily::ANG).kind->propertyCriteria, testContext());
     if (className == u"TFiltroDAngFm")
-        return std::make_unique<TFiltroDAngFm>(family::ANG.detailCriteria);
+        return std::make_unique<TFiltroDAngFm>(familyInfo(SectionFamily::ANG).kind->detailCriteria, testContext());
     return nullptr;
 }
 
@@ -184,16 +164,17 @@ private:
 
 void TestSearchDialogs::initTestCase()
 {
-    m_appDir = app::AppDir();
-    m_language = app::LanguageCode();
+    m_appDir = testContext().appDir();
+    m_language = int(testContext().language());
     m_locale = QLocale();
+    layoutcheck::useProgramFont();
 }
 
 void TestSearchDialogs::cleanup()
 {
     help::setHandler({});
-    app::setAppDir(m_appDir);
-    app::setLanguage(m_language);
+    testContext().setAppDir(m_appDir);
+    testContext().setLanguage(Language(m_language));
     QLocale::setDefault(m_locale);
 }
 
@@ -212,15 +193,18 @@ void TestSearchDialogs::components()
 
     QCOMPARE(QString::fromLatin1(d->metaObject()->className()), className);
     QCOMPARE(d->windowTitle(), QStringLiteral("Section Search"));
-    QCOMPARE(d->size(), design.client);
-    QCOMPARE(d->minimumSize(), design.client);
-    QCOMPARE(d->maximumSize(), design.client);
+    // A fixed size: the dialog cannot be resized.
+    QCOMPARE(d->minimumSize(), d->maximumSize());
+    QCOMPARE(d->size(), d->minimumSize());
     const Qt::WindowFlags flags = d->windowFlags();
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowContextHelpButtonHint));
     QCOMPARE(d->rowCount(), design.rows.size());
+    // Every dialog starts with the height, written with two spaces.
+    FIND(firstRow, QCheckBox, d.get(), "hChT");
+    QCOMPARE(firstRow->text(), QStringLiteral("h  (mm)"));
 
     FIND(group, QGroupBox, d.get(), QString());
     QCOMPARE(group->title(), QStringLiteral(" Select the variables to the search "));
@@ -300,56 +284,48 @@ void TestSearchDialogs::rows()
 void TestSearchDialogs::geometry_data()
 {
     QTest::addColumn<QString>("className");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QPoint>("topLeft");
-    QTest::addColumn<int>("width");
-
-    // Row controls in the group box's coordinates; -1: width left free.
-    const auto add = [](const char *cls, const char *name, QPoint at, int width) {
-        QTest::addRow("%s/%s", cls, name) << QString::fromLatin1(cls) << QString::fromLatin1(name) << at << width;
-    };
-    add("TFiltroPropFm", "hChT", {14, 18}, -1);
-    add("TFiltroPropFm", "hCBT", {90, 16}, 80);
-    add("TFiltroPropFm", "h1T", {178, 16}, 51);
-    add("TFiltroPropFm", "h2T", {234, 16}, 51);
-    add("TFiltroPropFm", "bChT", {14, 42}, -1);
-    add("TFiltroPropFm", "WyCbT", {90, 184}, 80);
-    add("TFiltroPropFm", "WplzChT", {14, 282}, -1);
-    add("TFiltroPropFm", "Wplz2T", {234, 280}, 51);
-    add("TFiltroPropFm", "OkBt", {-1, 322}, -1);
-    add("TFiltroPropFm", "CancelBt", {-1, 322}, -1);
-    add("TFiltroPropFm", "AyudaBt", {-1, 322}, -1);
-    add("TFiltroDetailFm", "Ss1T", {178, 136}, 51);
-    add("TFiltroDetailFm", "CancelaBt", {-1, 177}, -1);
-    add("TFiltroPAngFm", "RvCBT", {90, 256}, 80);
-    add("TFiltroPAngFm", "AyudaBt", {-1, 295}, -1);
-    add("TFiltroDAngFm", "MChT", {14, 66}, -1);
-    add("TFiltroDAngFm", "OkBt", {-1, 103}, -1);
+    QTest::addColumn<bool>("spanish");
+    for (const QString &name : expectedDialogs().keys()) {
+        QTest::addRow("%s English", qPrintable(name)) << name << false;
+        QTest::addRow("%s Spanish", qPrintable(name)) << name << true;
+    }
 }
 
 void TestSearchDialogs::geometry()
 {
     QFETCH(QString, className);
-    QFETCH(QString, name);
-    QFETCH(QPoint, topLeft);
-    QFETCH(int, width);
+    QFETCH(bool, spanish);
+    std::unique_ptr<TIvBinaryDictionary> dictionary;
+    if (spanish) {
+        dictionary = layoutcheck::spanishDictionary();
+        QVERIFY(dictionary->isOpen());
+    }
     MAKE(d, className);
-    FIND(w, QWidget, d.get(), name);
+    if (spanish)
+        QCOMPARE(d->windowTitle(), QStringLiteral("B\u00fasqueda de perfiles"));
+    // Every row ticked on "between": all its controls show.
+    for (int row = 1; row <= d->rowCount(); ++row)
+        d->AjustaDados({true, Between, 1, 2}, row);
+    const QStringList faults = layoutcheck::faults(d.get());
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
 
-    if (topLeft.x() >= 0)
-        QCOMPARE(w->x(), topLeft.x());
-    QCOMPARE(w->y(), topLeft.y());
-    if (width >= 0)
-        QCOMPARE(w->width(), width);
-
-    // Whatever the row, its controls share one line and stay inside the
-    // group box; the buttons stay inside the client area below the group.
+    // The rows read across one line each, in order down the group box; the
+    // buttons sit below it.
     FIND(group, QGroupBox, d.get(), QString());
-    QCOMPARE(group->height(), expectedOf(className).groupHeight);
-    const QRect area = w->parentWidget() == group ? group->rect() : d->rect();
-    QVERIFY2(area.contains(w->geometry()), qPrintable(name));
-    if (w->parentWidget() != group)
-        QVERIFY(w->y() > group->geometry().bottom());
+    int previousBottom = -1;
+    for (const ExpectedRow &row : expectedOf(className).rows) {
+        FIND(check, QCheckBox, d.get(), row.check);
+        QVERIFY2(check->y() > previousBottom, qPrintable(row.check));
+        for (const QString &name : {row.list, row.first, row.second}) {
+            FIND(w, QWidget, d.get(), name);
+            QVERIFY2(w->x() > check->x() && w->geometry().top() <= check->geometry().bottom()
+                         && w->geometry().bottom() >= check->geometry().top(),
+                     qPrintable(name));
+            previousBottom = std::max(previousBottom, w->geometry().bottom());
+        }
+    }
+    for (const QPushButton *b : d->findChildren<QPushButton *>())
+        QVERIFY2(b->y() > group->geometry().bottom(), qPrintable(b->objectName()));
 }
 
 void TestSearchDialogs::centredOnScreen()
@@ -488,7 +464,7 @@ void TestSearchDialogs::loadingSetsVisibility()
     QFETCH(SearchCriterion, criterion);
     QFETCH(bool, listShown);
     QFETCH(bool, secondShown);
-    TFiltroPropFm d(family::HE.propertyCriteria);
+    TFiltroPropFm d(familyInfo(SectionFamily::HEB).kind->propertyCriteria, testContext());
     QVERIFY(showActive(&d));
     d.AjustaDados(criterion, 4);
     FIND(list, QComboBox, &d, "twCBT");
@@ -663,7 +639,7 @@ void TestSearchDialogs::typedBounds()
 void TestSearchDialogs::boundsFollowTheLocale()
 {
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-    TFiltroDAngFm d(family::ANG.detailCriteria);
+    TFiltroDAngFm d(familyInfo(SectionFamily::ANG).kind->detailCriteria, testContext());
     d.AjustaDados({true, Between, 45.5, 1500}, 1);
     QVERIFY(showActive(&d));
     FIND(first, TBoundEdit, &d, "h1T");
@@ -744,7 +720,7 @@ void TestSearchDialogs::closing()
 
 void TestSearchDialogs::enteredByKeyboardAndConfirmed()
 {
-    TFiltroPropFm d(family::HE.propertyCriteria);
+    TFiltroPropFm d(familyInfo(SectionFamily::HEB).kind->propertyCriteria, testContext());
     for (int row = 1; row <= d.rowCount(); ++row)
         d.AjustaDados(SearchCriterion{}, row);
     d.open();
@@ -838,8 +814,8 @@ void TestSearchDialogs::helpButton()
     QFETCH(QString, className);
     QFETCH(int, language);
     QFETCH(QString, file);
-    app::setAppDir(QStringLiteral("/opt/tolmo/"));
-    app::setLanguage(language);
+    testContext().setAppDir(QStringLiteral("/opt/tolmo/"));
+    testContext().setLanguage(Language(language));
 
     QList<std::pair<QString, int>> calls;
     help::setHandler([&calls](const QString &f, int context) { calls.append({f, context}); });

@@ -1,6 +1,7 @@
 // The steel grades window on fixture tables: creation and the order the
 // tables open in, the record counter, page switches with the navigator and
 // help, the grids, printing, closing, the logo and the translator.
+#include "support/TestContext.h"
 #include "TestShell.h"
 #include "browse/TAceroFm.h"
 #include "browse/TDBNavigator.h"
@@ -74,7 +75,7 @@ private:
 
     std::unique_ptr<TAceroFm> open()
     {
-        auto w = std::make_unique<TAceroFm>();
+        auto w = std::make_unique<TAceroFm>(testContext());
         m_shell->children.append(w.get());
         w->FormCreate();
         return w;
@@ -93,15 +94,15 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        app::setAppDir(m_dir.path());
+        testContext().setAppDir(m_dir.path());
         writeSteelTables(m_dir.path());
         help::setHandler([this](const QString &file, int context) { m_help.append({file, context}); });
     }
 
     void init()
     {
-        app::setAppDir(m_dir.path());
-        app::setLanguage(1);
+        testContext().setAppDir(m_dir.path());
+        testContext().setLanguage(Language::English);
         m_shell = std::make_unique<TestShell>();
         m_help.clear();
     }
@@ -109,7 +110,7 @@ private slots:
 
     void opensOnTheFirstPage()
     {
-        TAceroFm w;
+        TAceroFm w(testContext());
         m_shell->children.append(&w);
         // The main window calls it by name.
         QVERIFY(QMetaObject::invokeMethod(&w, "FormCreate", Qt::DirectConnection));
@@ -147,8 +148,8 @@ private slots:
         QFETCH(QList<bool>, open);
         QTemporaryDir dir;
         writeSteelTables(dir.path(), missing);
-        app::setAppDir(dir.path());
-        TAceroFm w;
+        testContext().setAppDir(dir.path());
+        TAceroFm w(testContext());
         m_shell->children.append(&w);
         QVERIFY_THROWS_EXCEPTION(std::exception, w.FormCreate());
         QCOMPARE((QList<bool>{w.table(0)->isOpen(), w.table(1)->isOpen(), w.table(2)->isOpen()}), open);
@@ -195,7 +196,7 @@ private slots:
         QCOMPARE(navigator(*w)->table(), w->table(page));
         QCOMPARE(counter(*w), QString("Record %1").arg(record));
         w->findChild<QPushButton *>("HelpBtn")->click();
-        QCOMPARE(m_help, (QList<std::pair<QString, int>>{{app::AppDir() + "EN-PFHelp.hlp", topic}}));
+        QCOMPARE(m_help, (QList<std::pair<QString, int>>{{testContext().appDir() + "EN-PFHelp.hlp", topic}}));
         // The navigator moves that page's table.
         navigator(*w)->button(0)->click(); // First
         QCOMPARE(w->table(page)->recNo(), 1);
@@ -204,7 +205,7 @@ private slots:
 
     void aPageShownTheFirstTimeStartsAtItsFirstColumn()
     {
-        TAceroFm w;
+        TAceroFm w(testContext());
         m_shell->children.append(&w);
         w.resize(900, 500);
         w.show();
@@ -246,7 +247,7 @@ private slots:
         QWidget other;
         if (others)
             m_shell->children.append(&other);
-        QPointer<TAceroFm> w = new TAceroFm;
+        QPointer<TAceroFm> w = new TAceroFm(testContext());
         m_shell->children.append(w.data());
         w->FormCreate();
         const QList<Table *> tables = {w->table(0), w->table(1), w->table(2)};
@@ -262,14 +263,14 @@ private slots:
     {
         const auto w = open();
         const auto *logo = w->findChild<QLabel *>("ImgLogo");
-        app::setLanguage(2);
+        testContext().setLanguage(Language::Spanish);
         w->IvTranslator1LanguageChange();
         QCOMPARE(colourAt(logo), QColor(Qt::red));
         QCOMPARE(logo->size(), QSize(54, 70));
-        app::setLanguage(1);
+        testContext().setLanguage(Language::English);
         w->IvTranslator1LanguageChange();
         QCOMPARE(colourAt(logo), QColor(Qt::blue));
-        app::setLanguage(3);
+        testContext().setLanguage(static_cast<Language>(3));
         w->IvTranslator1LanguageChange();
         QCOMPARE(colourAt(logo), QColor(Qt::blue));
     }
@@ -365,7 +366,7 @@ private slots:
         for (const auto &[native, es] : spanish)
             d.addTranslation(native, {native, es});
         d.open();
-        app::setLanguage(2);
+        testContext().setLanguage(Language::Spanish);
         d.setLanguage(2);
         const auto w = open();
         const auto *logo = w->findChild<QLabel *>("ImgLogo");
@@ -382,7 +383,7 @@ private slots:
         const auto *grid1 = w->findChild<TRxDBGrid *>("RxDBGrid1");
         QVERIFY(grid1->horizontalHeader()->fontMetrics().horizontalAdvance(
                     QString::fromUtf8("Límite elástico mínimo fy (MPa)")) < grid1->columnWidth(2));
-        app::setLanguage(1);
+        testContext().setLanguage(Language::English);
         d.setLanguage(1);
         QCOMPARE(pages(*w)->tabText(0), QString("Mechanical Properties"));
         QCOMPARE(navigator(*w)->button(0)->toolTip(), QString("First record"));

@@ -126,7 +126,7 @@ private slots:
         QFETCH(QVariantMap, row);
         QFETCH(Cells, expected);
         const FamilyInfo &f = familyInfo(SectionFamily(family));
-        compareCells(shown(*f.table, QString::fromLatin1(f.tableFile), complete(SectionFamily(family), row),
+        compareCells(shown(*f.table(), QString::fromLatin1(f.tableFile), complete(SectionFamily(family), row),
                            expected.keys()),
                      expected);
     }
@@ -138,12 +138,12 @@ private slots:
         QCOMPARE(familyKeyOfFile(QStringLiteral("heb.DB")), QStringLiteral("HEB"));
         for (const FamilyInfo &f : allFamilies()) {
             QCOMPARE(familyKeyOfFile(QString::fromLatin1(f.tableFile)), QString::fromLatin1(f.key));
-            QCOMPARE(decl::forFile(QString::fromLatin1(f.tableFile)), f.table);
+            QCOMPARE(decl::forFile(QString::fromLatin1(f.tableFile)), f.table());
             QCOMPARE(familyByKey(QString::fromLatin1(f.key).toLower()), &f);
         }
         // The HE series and IPE share one declaration, whose declared file is
         // replaced before opening.
-        QCOMPARE(familyInfo(SectionFamily::IPE).table, familyInfo(SectionFamily::HEA).table);
+        QCOMPARE(familyInfo(SectionFamily::IPE).table(), familyInfo(SectionFamily::HEA).table());
         QCOMPARE(QString::fromLatin1(decl::iLamParTable.defaultFile), QStringLiteral("heb.DB"));
         QCOMPARE(decl::forFile(QStringLiteral("aceromec.DB")), &decl::AceroMECTable);
         QCOMPARE(decl::forFile(QStringLiteral("nothing.db")), nullptr);

@@ -3,6 +3,7 @@
 // is replaced by a recorder that lays the report out.
 #include "browse/SectionWindows.h"
 #include "browse/TestShell.h"
+#include "support/TestContext.h"
 #include "data/AppGlobals.h"
 #include "data/Table.h"
 #include "reports/CataloguePrint.h"
@@ -45,15 +46,7 @@ void record(Report &report, QWidget *)
 
 std::unique_ptr<FamilyWindow> openWindow(const QString &key)
 {
-    std::unique_ptr<FamilyWindow> w;
-    if (key.startsWith(u"HE")) {
-        app::setHeSeries(key == u"HEA" ? 1 : key == u"HEB" ? 2 : 3, key + QStringLiteral(".DB"));
-        w = std::make_unique<TILPFm>();
-    } else if (key == u"IPE") {
-        w = std::make_unique<TIPEFm>();
-    } else {
-        w = std::make_unique<TAngFm>();
-    }
+    std::unique_ptr<FamilyWindow> w = makeFamilyWindow(key);
     w->FormCreate();
     return w;
 }
@@ -78,8 +71,8 @@ private slots:
     {
         const QString dir = qEnvironmentVariable("TOLMO_APPDIR");
         QVERIFY2(!dir.isEmpty(), "TOLMO_APPDIR names the built application directory");
-        app::setAppDir(dir);
-        app::setLanguage(1);
+        testContext().setAppDir(dir);
+        testContext().setLanguage(Language::English);
         reportpreview::setPreviewer(record);
     }
     void cleanupTestCase() { reportpreview::setPreviewer(nullptr); }

@@ -127,7 +127,7 @@ private:
     // A supplied table of the application directory, opened.
     static std::unique_ptr<Table> supplied(const FamilyInfo &family)
     {
-        auto t = std::make_unique<Table>(*family.table);
+        auto t = std::make_unique<Table>(*family.table());
         t->setDirectory(qEnvironmentVariable("TOLMO_APPDIR"));
         t->setFileName(QString::fromLatin1(family.tableFile));
         t->open();
@@ -149,7 +149,6 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        app::setLanguage(1);
     }
 
     void tenLayoutsOnePerFamilyAndKind()
@@ -314,9 +313,11 @@ private slots:
         const auto t = table(QStringLiteral("IPE"), 2);
         double englishSoftRight = 0;
         for (int language : {1, 2}) {
-            app::setLanguage(language);
+            AppContext context;
+            context.setLanguage(Language(language));
             d->setLanguage(language);
             FamilyCatalogue report(SectionFamily::IPE, CatalogueKind::Properties);
+            report.setContext(&context);
             report.Ajusta(SectionFamily::IPE, t.get(), false);
             const ReportDocument doc = report.run(m_device);
             const ReportPage &page = doc.pages[0];
@@ -344,7 +345,6 @@ private slots:
             QCOMPARE(texts(page, QStringLiteral("QRDBText_Designation")), (QStringList{"IPE 100", "IPE 120"}));
         }
         d->setLanguage(1);
-        app::setLanguage(1);
     }
 
     // The HE family name is the series' own in Spanish too.
@@ -353,13 +353,14 @@ private slots:
         const auto d = dictionary({{"HEM Sections", "Perfiles HEM"},
                                    {"Group of Selected HEM Sections", "Grupo de perfiles HEM seleccionados"}});
         d->setLanguage(2);
-        app::setLanguage(2);
+        AppContext context;
+        context.setLanguage(Language::Spanish);
         const auto t = table(QStringLiteral("HEM"), 1);
         FamilyCatalogue report(SectionFamily::HEM, CatalogueKind::Detailing);
+        report.setContext(&context);
         report.Ajusta(SectionFamily::HEM, t.get(), true);
         const ReportDocument doc = report.run(m_device);
         d->setLanguage(1);
-        app::setLanguage(1);
         QCOMPARE(onlyText(doc, QStringLiteral("LBPerfil")), QStringLiteral("Perfiles HEM"));
         QCOMPARE(onlyText(doc, QStringLiteral("LBCatalogo")), QStringLiteral("Grupo de perfiles HEM seleccionados"));
     }

@@ -97,20 +97,7 @@ inline void writeTables(const QString &dir)
 // would and registers it with the shell.
 inline std::unique_ptr<FamilyWindow> openFamily(TestShell &shell, const QString &key)
 {
-    std::unique_ptr<FamilyWindow> w;
-    if (key == u"HEA" || key == u"HEB" || key == u"HEM") {
-        const int series = key == u"HEA" ? 1 : key == u"HEB" ? 2 : 3;
-        app::setHeSeries(series, key + QStringLiteral(".DB"));
-        w = std::make_unique<TILPFm>();
-    } else if (key == u"IPE") {
-        w = std::make_unique<TIPEFm>();
-    } else if (key == u"IPN") {
-        w = std::make_unique<TILIFm>();
-    } else if (key == u"UPN") {
-        w = std::make_unique<TULFm>();
-    } else {
-        w = std::make_unique<TAngFm>();
-    }
+    std::unique_ptr<FamilyWindow> w = makeFamilyWindow(key);
     shell.children.append(w.get());
     // As the main window does: the Data command asks for the sheet.
     QObject::connect(w.get(), &FamilyWindow::sheetRequested, w.get(),
@@ -140,12 +127,6 @@ inline void search(FamilyWindow &w, int criterion, const SearchCriterion &c)
     w.sectionTable()->open();
 }
 
-// A number as a slot writes it, formatted here independently of the
-// program's own formatting.
-inline QString num(double v, int decimals, QChar point = u'.')
-{
-    return QString::number(v, 'f', decimals).replace(u'.', point);
-}
 
 // Restores the default locale when a test changed it.
 struct LocaleGuard {

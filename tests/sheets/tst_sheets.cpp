@@ -1,11 +1,13 @@
 // Opening the sheets from a family window's Data command: the sheet of the
 // tab, filled before it shows, modal, released when it closes; stepping in
 // the sheet leaves the family window on the row it reached.
+#include "support/TestContext.h"
 #include "SheetFixture.h"
 #include "browse/FamilyWindow.h"
 #include "sheets/Sheets.h"
 #include "sheets/TShowDetailFm.h"
 #include "sheets/TShowPropFm.h"
+#include "support/LayoutChecks.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -58,13 +60,14 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        app::setAppDir(m_dir.path());
+        testContext().setAppDir(m_dir.path());
         writeTables(m_dir.path());
+        layoutcheck::useProgramFont();
     }
 
     void init()
     {
-        app::setLanguage(1);
+        testContext().setLanguage(Language::English);
         m_shell = std::make_unique<TestShell>();
     }
 
@@ -97,7 +100,7 @@ private slots:
         onNextSheet(seen);
         w->DatosBtClick();
         QCOMPARE(seen.className, sheetClass);
-        QCOMPARE(app::SheetFamilyKey(), key);
+        QCOMPARE(testContext().sheetFamilyKey(), key);
         // Filled before it was shown.
         QCOMPARE(seen.caption, row);
         QVERIFY(seen.modal);
@@ -147,6 +150,58 @@ private slots:
         QVERIFY(seen.className.isEmpty());
         QCoreApplication::processEvents(); // let the guard run and find nothing
         QVERIFY(seen.className.isEmpty());
+    }
+
+    // Whatever the family, the row and the language, the sheet's texts stay
+    // inside the page, clear of each other and whole.
+    void layoutHoldsInBothLanguages_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<bool>("spanish");
+        const QList<std::pair<const char *, const char *>> rows = {
+            {"HEB", "HEB 200"}, {"HEM", "HEM 1000"}, {"IPE", "IPE 300"},
+            {"IPN", "IPN 200"}, {"UPN", "UPN 200"},  {"ANG", "L 100x100x10"}};
+        for (int tab : {0, 1}) {
+            for (const auto &[key, row] : rows) {
+                for (bool spanish : {false, true}) {
+                    QTest::addRow("%s %s %s", tab == 0 ? "properties" : "detailing", row,
+                                  spanish ? "Spanish" : "English")
+                        << tab << key << row << spanish;
+                }
+            }
+        }
+    }
+    void layoutHoldsInBothLanguages()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, key);
+        QFETCH(QString, row);
+        QFETCH(bool, spanish);
+        LocaleGuard locale;
+        std::unique_ptr<TIvBinaryDictionary> dictionary;
+        if (spanish) {
+            dictionary = layoutcheck::spanishDictionary();
+            QVERIFY(dictionary->isOpen());
+            testContext().setLanguage(Language::Spanish);
+        }
+        const std::unique_ptr<FamilyWindow> w = openFamily(*m_shell, key);
+        goTo(*w, row);
+        std::unique_ptr<SectionSheet> sheet;
+        if (tab == 0)
+            sheet = std::make_unique<TShowPropFm>(w.get());
+        else
+            sheet = std::make_unique<TShowDetailFm>(w.get());
+        sheet->Atualiza(0);
+        int filled = 0;
+        for (const QLabel *slot : sheet->slotLabels())
+            filled += slot->text().isEmpty() ? 0 : 1;
+        QVERIFY(filled >= 4);
+        if (spanish)
+            QCOMPARE(sheet->findChild<QPushButton *>("Imprimir")->text(), QStringLiteral("&Imprimir"));
+        const QStringList faults = layoutcheck::faults(sheet.get());
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     }
 };
 

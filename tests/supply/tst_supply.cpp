@@ -337,7 +337,7 @@ private slots:
         for (const FamilyInfo &f : allFamilies()) {
             for (const char *lang : {"EN", "ES"}) {
                 QVERIFY2(t->locate(QStringLiteral("Raroda;Idioma;Tolerancia"),
-                                   {QLatin1String(f.toleranceKey), QLatin1String(lang),
+                                   {QLatin1String(f.toleranceKey()), QLatin1String(lang),
                                     QLatin1String(lang) == u"EN" ? QStringLiteral("Length") : QStringLiteral("Longitud")}),
                          f.key);
             }

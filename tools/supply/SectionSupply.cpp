@@ -377,7 +377,7 @@ QList<TableContent> sectionTables(const QString &supplyDir)
         }
         t.file = QString::fromLatin1(family.tableFile);
         t.tableName = QFileInfo(t.file).completeBaseName();
-        QList<int> sizes = declaredSizes(*family.table, t.columns);
+        QList<int> sizes = declaredSizes(*family.table(), t.columns);
         for (int c = 0; c < t.columns.size(); ++c) {
             if (t.columns[c].name == u"Specification")
                 sizes[c] = kSpecificationSize;

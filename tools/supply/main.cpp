@@ -38,7 +38,7 @@ TableContent toleranceTable(const QString &supplyDir)
     t.columns = tablefile::storedColumns(decl::TolTable);
     QStringList done;
     for (const FamilyInfo &family : allFamilies()) {
-        const QString key = QString::fromLatin1(family.toleranceKey);
+        const QString key = QString::fromLatin1(family.toleranceKey());
         if (done.contains(key))
             continue;
         done << key;
@@ -54,9 +54,9 @@ TableContent toleranceTable(const QString &supplyDir)
         }
         if (!source)
             sourceError(dir.path(), 0, QStringLiteral("no file gives the tolerances of the key %1").arg(key));
-        if (source->standard != QLatin1String(family.standard)) {
+        if (source->standard != QLatin1String(family.standard())) {
             sourceError(source->path, 0, QStringLiteral("the key %1 follows %2, not %3")
-                                             .arg(key, QLatin1String(family.standard), source->standard));
+                                             .arg(key, QLatin1String(family.standard()), source->standard));
         }
         for (const QString &language : kToleranceLanguages) {
             for (const ToleranceItem &item : source->items) {

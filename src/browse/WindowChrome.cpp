@@ -1,0 +1,93 @@
+#include "browse/WindowChrome.h"
+
+#include "browse/Shell.h"
+#include "browse/Texts.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace chrome {
+
+QLabel *counterStrip(QWidget *parent, const char *name)
+{
+    auto *l = new QLabel(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setAutoFillBackground(true);
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, QApplication::palette().color(QPalette::ToolTipBase));
+    p.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    l->setPalette(p);
+    l->setMargin(3);
+    return l;
+}
+
+QString recordCounter(int recNo) { return texts::TranslateString(QStringLiteral("Record ")) + QString::number(recNo); }
+
+void closeWindow(QWidget *window)
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(window->parentWidget()))
+        sub->close();
+    else
+        window->close();
+}
+
+void childClosing(QWidget *window)
+{
+    if (Shell *shell = Shell::instance()) {
+        shell->childClosing(window);
+        shell->SetJanela(shell->childWindowCount() > 1);
+    }
+}
+
+ButtonBox::ButtonBox(QWidget *parent) : m_box(new QGroupBox(parent))
+{
+    m_box->setObjectName(QStringLiteral("GroupBox1"));
+    m_row = new QHBoxLayout(m_box);
+    m_row->setContentsMargins(6, 6, 6, 6);
+    m_buttons = new QVBoxLayout;
+    m_buttons->setSpacing(3);
+}
+
+QPushButton *ButtonBox::add(const char *name, const char *caption, const char *hint)
+{
+    auto *b = new QPushButton(QString::fromLatin1(caption), m_box);
+    b->setObjectName(QString::fromLatin1(name));
+    if (hint)
+        b->setToolTip(QString::fromLatin1(hint));
+    m_buttons->addWidget(b);
+    return b;
+}
+
+QLabel *ButtonBox::finish(bool stretch)
+{
+    if (stretch)
+        m_buttons->addStretch(1);
+    m_row->addLayout(m_buttons, 1);
+    auto *logo = new QLabel(m_box);
+    logo->setObjectName(QStringLiteral("ImgLogo"));
+    m_row->addWidget(logo, 0, Qt::AlignTop);
+    return logo;
+}
+
+QIcon glyph(const QPainterPath &shape)
+{
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 30, 30));
+    p.drawPath(shape);
+    p.end();
+    return QIcon(pm);
+}
+
+} // namespace chrome

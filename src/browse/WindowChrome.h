@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+class QGroupBox;
+class QHBoxLayout;
+class QLabel;
+class QPainterPath;
+class QPushButton;
+class QVBoxLayout;
+class QWidget;
+
+// What the section windows and the steel window carry alike around their
+// grids: the record counter strip, closing through the MDI frame, telling
+// the main window of a close, and the arrow glyphs of navigators and sheets.
+namespace chrome {
+
+// The sunken strip that shows the record counter, tinted as a hint.
+QLabel *counterStrip(QWidget *parent, const char *name);
+// "Record n" in the current language.
+QString recordCounter(int recNo);
+// Closes a child window through its MDI frame when it has one.
+void closeWindow(QWidget *window);
+// A child window is closing: the main window forgets it, and the window
+// commands stay enabled while another child is left.
+void childClosing(QWidget *window);
+// The group box of a window's command buttons, a column of buttons with
+// the language logo beside it.
+class ButtonBox {
+public:
+    explicit ButtonBox(QWidget *parent);
+    QGroupBox *box() const { return m_box; }
+    // A button at the foot of the column; hint nullptr: no tooltip.
+    QPushButton *add(const char *name, const char *caption, const char *hint = nullptr);
+    // Ends the column (stretch: the buttons keep to the top of the box) and
+    // puts the logo beside it.
+    QLabel *finish(bool stretch);
+
+private:
+    QGroupBox *m_box;
+    QHBoxLayout *m_row;
+    QVBoxLayout *m_buttons;
+};
+
+// A 16 x 16 glyph: the shape filled in the dark grey of the arrows.
+QIcon glyph(const QPainterPath &shape);
+
+} // namespace chrome
