@@ -138,9 +138,22 @@ void TPrincipalFm::FormCreate()
     m_toolBar->setProperty("rightGap", width() - english->x());
     m_dictionary->close();
     m_dictionary->setFileName(m_context.appDir() + QStringLiteral("PTolmo2.dll"));
-    m_dictionary->open();
+    // A damaged dictionary is reported once and stays closed: every window
+    // then opens in English. A note in the status bar says why, also when
+    // the file is missing, which otherwise goes without a message.
+    guarded([this] { m_dictionary->open(); });
+    if (!m_dictionary->isOpen()) {
+        auto *note = new QLabel(m_dictionary->filePresent()
+                                    ? QStringLiteral("Translations not available: PTolmo2.dll is damaged")
+                                    : QStringLiteral("Translations not available: PTolmo2.dll is missing"),
+                                statusBar());
+        note->setObjectName(QStringLiteral("DictionaryNote"));
+        statusBar()->addPermanentWidget(note);
+    }
     m_translator->loaded();
-    ChangeIdioma(settings::readLanguage(m_context));
+    // The stored language, applied without writing the file: start-up never
+    // writes, also in a read-only folder.
+    applyLanguage(settings::readLanguage(m_context));
 }
 
 void TPrincipalFm::buildToolBar()
@@ -378,6 +391,14 @@ QPixmap TPrincipalFm::languageLogo(Language language) const
 
 void TPrincipalFm::ChangeIdioma(Language language)
 {
+    const bool changed = language != m_context.language();
+    applyLanguage(language);
+    if (changed)
+        settings::writeLanguage(m_context, language);
+}
+
+void TPrincipalFm::applyLanguage(Language language)
+{
     m_context.setLanguage(language);
     WallPaper();
     m_inglesMn->setChecked(language == Language::English);
@@ -388,7 +409,6 @@ void TPrincipalFm::ChangeIdioma(Language language)
     // The translated caption; the window title itself may carry the name of
     // a maximized child window.
     app::setApplicationTitle(TranslateString(QString::fromLatin1(app::kNativeTitle)));
-    settings::writeLanguage(m_context, language);
 }
 
 void TPrincipalFm::WallPaper()

@@ -35,6 +35,8 @@ public:
     FamilyWindow *familyWindow(const QString &key) const;
     QPixmap languageLogo(Language language) const override;
 
+    // Switches every window to the language and writes it into the settings
+    // file when it is another than the current one.
     void ChangeIdioma(Language language);
     // The program's shared values, owned here and handed to every window.
     AppContext &context() { return m_context; }
@@ -93,6 +95,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Applies a language to every window without writing the settings file.
+    void applyLanguage(Language language);
     void FormCreate();
     void buildMenus();
     void buildToolBar();

@@ -2,6 +2,7 @@
 
 #include "browse/Art.h"
 #include "browse/ErrorReport.h"
+#include "browse/Pictures.h"
 #include "browse/SearchDialog.h"
 #include "browse/Shell.h"
 #include "browse/TDBNavigator.h"
@@ -26,6 +27,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
@@ -411,10 +413,18 @@ void FamilyWindow::ToleranciasLBClick()
 
 void FamilyWindow::showFigure()
 {
-    QImage image;
-    if (m_tolTable->isOpen())
-        image.loadFromData(m_tolTable->field(QStringLiteral("Figura")).asBytes());
-    m_figure->setPixmap(QPixmap::fromImage(image));
+    m_figure->setPixmap(QPixmap());
+    if (!m_tolTable->isOpen() || m_tolTable->recordCount() == 0)
+        return;
+    const QByteArray bytes = m_tolTable->field(QStringLiteral("Figura")).asBytes();
+    if (bytes.isEmpty())
+        return;
+    // Decoded within limits: a picture far larger than a figure is refused
+    // with its table, row and field rather than taking memory at every look.
+    const QString where = QStringLiteral("The table %1, row %2, field \"Figura\"")
+                              .arg(QDir::toNativeSeparators(m_tolTable->filePath()))
+                              .arg(m_tolTable->recNo());
+    m_figure->setPixmap(QPixmap::fromImage(pictures::decode(bytes, where)));
 }
 
 void FamilyWindow::DatosBtClick()

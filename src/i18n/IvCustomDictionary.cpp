@@ -242,6 +242,7 @@ void TIvCustomDictionary::open()
 {
     if (m_open || !enabled() || !filePresent())
         return;
+    m_openFailed = false;
     try {
         checkData();
         m_contextKind = readSummary().contextKind;
@@ -274,12 +275,14 @@ void TIvCustomDictionary::open()
         changed(true, true);
     } catch (...) {
         close();
+        m_openFailed = true;
         throw;
     }
 }
 
 void TIvCustomDictionary::close()
 {
+    m_openFailed = false;
     removeQtTranslator();
     releaseTranslators();
     resetState();

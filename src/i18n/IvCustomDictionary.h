@@ -45,6 +45,7 @@ public:
 
     bool isOpen() const override { return m_open; }
     void open() override;
+    bool openFailed() const override { return m_openFailed; }
     void close() override;
 
     bool hasContexts() const override { return m_contextKind != ivckNone; }
@@ -135,6 +136,7 @@ private:
     void resetState();
 
     bool m_open = false;
+    bool m_openFailed = false;
     int m_language = -1;
     int m_current = 0;
     int m_fallback = -1;

@@ -34,6 +34,9 @@ public:
     virtual bool filePresent() const = 0;
     // Opening a dictionary without data, or a disabled one, does nothing.
     virtual void open() = 0;
+    // The last open failed (and was reported): translators leave the
+    // dictionary closed rather than fail on it again, one per window.
+    virtual bool openFailed() const { return false; }
     virtual void close() = 0;
 
     TIvDictionaryOptions options() const { return m_options; }

@@ -74,7 +74,7 @@ void TIvCustomTranslator::Translate()
         throw EIvMulti(QStringLiteral("No dictionary has been assigned to the translator component (%1 on \"%2\" form)")
                            .arg(objectName(), window));
     }
-    if (!m_dictionary->enabled() || !m_dictionary->filePresent() || m_targets.isEmpty())
+    if (!m_dictionary->enabled() || !m_dictionary->filePresent() || m_dictionary->openFailed() || m_targets.isEmpty())
         return;
     if (!m_dictionary->isOpen())
         m_dictionary->open();

@@ -133,6 +133,57 @@ private slots:
         QVERIFY(g_reports.isEmpty());
     }
 
+    void aDictionaryThatCannotBeUsedLeavesEveryWindowInEnglish_data()
+    {
+        QTest::addColumn<bool>("damaged"); // else missing
+        QTest::newRow("damaged") << true;
+        QTest::newRow("missing") << false;
+    }
+    void aDictionaryThatCannotBeUsedLeavesEveryWindowInEnglish()
+    {
+        // A damaged dictionary is reported once, at start-up; a missing one
+        // not at all. Either way the windows open in English, and the
+        // status bar says why.
+        QFETCH(bool, damaged);
+        QTemporaryDir dir;
+        for (const char *file : {"HEA.DB", "HEB.DB", "IPE.DB"})
+            fixture::writeTable(dir.path(), file, decl::iLamParTable, {fixture::heRow("HEB 200", 200, 200, 9, 15, 18)});
+        QVERIFY(QFile::copy(QDir(m_dir.path()).filePath("TOL.DB"), QDir(dir.path()).filePath("TOL.DB")));
+        if (damaged) {
+            QFile source(QDir(m_dir.path()).filePath("PTolmo2.dll"));
+            QVERIFY(source.open(QIODevice::ReadOnly));
+            QFile cut(QDir(dir.path()).filePath("PTolmo2.dll"));
+            QVERIFY(cut.open(QIODevice::WriteOnly));
+            cut.write(source.read(source.size() / 3));
+        }
+        {
+            QFile ini(QDir(dir.path()).filePath("PTolmo2.ini"));
+            QVERIFY(ini.open(QIODevice::WriteOnly));
+            ini.write("[Idioma]\nCodigo=2\n");
+        }
+        g_reports.clear();
+        TPrincipalFm w(nullptr, dir.path());
+        w.setExitConfirmation(yes);
+        QCOMPARE(g_reports.size(), damaged ? 1 : 0);
+        if (damaged)
+            QVERIFY2(g_reports.first().contains(QStringLiteral("PTolmo2.dll")), qPrintable(g_reports.first()));
+        w.HEBBtClick();
+        w.IPEBtClick();
+        w.HEABtClick();
+        QCOMPARE(g_reports.size(), damaged ? 1 : 0);
+        QCOMPARE(w.mdiArea()->subWindowList().size(), 3);
+        for (QMdiSubWindow *sub : w.mdiArea()->subWindowList()) {
+            auto *tabs = sub->widget()->findChild<QTabWidget *>(QStringLiteral("PageControl1"));
+            QVERIFY(tabs);
+            QCOMPARE(tabs->tabText(0), QStringLiteral("Properties"));
+        }
+        auto *note = w.findChild<QLabel *>(QStringLiteral("DictionaryNote"));
+        QVERIFY(note);
+        QCOMPARE(note->text(), damaged ? QStringLiteral("Translations not available: PTolmo2.dll is damaged")
+                                       : QStringLiteral("Translations not available: PTolmo2.dll is missing"));
+        g_reports.clear();
+    }
+
     void aWriteFailureIsReportedInTheCurrentLanguage()
     {
         QTemporaryDir dir;
@@ -143,8 +194,14 @@ private slots:
         TPrincipalFm w(nullptr, dir.path());
         w.setExitConfirmation(yes);
         QCOMPARE(w.context().language(), Language::Spanish);
-        QCOMPARE(g_reports, QStringList{QStringLiteral("No se puede escribir en %1.")
-                                            .arg(QDir::toNativeSeparators(QDir(dir.path()).filePath("PTolmo2.ini")))});
+        // Start-up writes nothing, so it has nothing to report.
+        QVERIFY(g_reports.isEmpty());
+        // Each switch fails to write and says so in the language it switched to.
+        const QString file = QDir::toNativeSeparators(QDir(dir.path()).filePath("PTolmo2.ini"));
+        w.findChild<QAction *>("InglesMn")->trigger();
+        w.findChild<QAction *>("EspanolMn")->trigger();
+        QCOMPARE(g_reports, (QStringList{QStringLiteral("Unable to write to %1.").arg(file),
+                                         QStringLiteral("No se puede escribir en %1.").arg(file)}));
         g_reports.clear();
     }
 };

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -92,28 +93,54 @@ private slots:
         QTest::newRow("another number") << "[Idioma]\nCodigo=7\n" << 2;
         QTest::newRow("not a number") << "[Idioma]\nCodigo=abc\n" << 2;
         QTest::newRow("no key") << "[Internet]\nSite=www.example.org\n" << 2;
+        QTest::newRow("garbled") << QString::fromLatin1("\x01\x02[Idioma\nCodigo\n=\xff\xfe==\n[[", 22) << 2;
     }
     void languageFromTheSettingsFile()
     {
         QFETCH(QString, ini);
         QFETCH(int, language);
+        const QString path = QDir(m_dir.path()).filePath("PTolmo2.ini");
         if (!ini.isEmpty()) {
-            QFile f(QDir(m_dir.path()).filePath("PTolmo2.ini"));
+            QFile f(path);
             QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(ini.toUtf8());
+            f.write(ini.toLatin1());
+            f.flush();
+            // Each row's file carries its own time, so that no cached
+            // reading of an earlier row's file of the same size is taken.
+            static int row = 0;
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-100 * ++row), QFileDevice::FileModificationTime));
         }
+        const QString before = readIni(m_dir.path());
         auto w = mainWindow(m_dir.path());
         QCOMPARE(int(w->context().language()), language);
         QCOMPARE(w->context().languagePrefix(), QString::fromLatin1(language == 1 ? "EN" : "ES"));
         QCOMPARE(w->findChild<QAction *>("InglesMn")->isChecked(), language == 1);
         QCOMPARE(w->findChild<QAction *>("EspanolMn")->isChecked(), language == 2);
-        // The start-up language change writes the code back.
-        QSettings s(QDir(m_dir.path()).filePath("PTolmo2.ini"), QSettings::IniFormat);
-        QCOMPARE(s.value("Idioma/Codigo").toString(), QString::number(language));
+        // Start-up writes nothing, not even a missing file.
+        QCOMPARE(QFile::exists(path), !ini.isEmpty());
+        QCOMPARE(readIni(m_dir.path()), before);
         QVERIFY(g_reports.isEmpty());
-        // Other sections of the file survive.
+        // The first change writes the file cleanly; other sections survive.
+        w->findChild<QAction *>(language == 1 ? "EspanolMn" : "InglesMn")->trigger();
+        QVERIFY2(g_reports.isEmpty(), qPrintable(g_reports.join(u'\n')));
+        QSettings s(path, QSettings::IniFormat);
+        QCOMPARE(s.status(), QSettings::NoError);
+        QCOMPARE(s.value("Idioma/Codigo").toString(), QString::number(language == 1 ? 2 : 1));
         if (ini.contains("Internet"))
             QCOMPARE(s.value("Internet/Site").toString(), QStringLiteral("www.example.org"));
+    }
+
+    void choosingTheCurrentLanguageWritesNothing()
+    {
+        const QString path = QDir(m_dir.path()).filePath("PTolmo2.ini");
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("[Idioma]\nCodigo=1\n; kept as written\n");
+        }
+        auto w = mainWindow(m_dir.path());
+        w->findChild<QAction *>("InglesMn")->trigger();
+        QCOMPARE(readIni(m_dir.path()), QStringLiteral("[Idioma]\nCodigo=1\n; kept as written\n"));
     }
 
     void switchingLanguageWritesTheFile()
@@ -134,17 +161,17 @@ private slots:
         // A folder where the file should be cannot be written, even by root.
         QVERIFY(QDir(dir.path()).mkdir("PTolmo2.ini"));
         auto w = mainWindow(dir.path());
+        // Start-up reads it as empty and writes nothing: no message.
+        QCOMPARE(g_reports.size(), 0);
+        QCOMPARE(w->context().language(), Language::Spanish);
+        // A switch from the toolbar is reported by the general error report,
+        // takes effect, and the program goes on.
+        w->show();
+        QTest::mouseClick(w->findChild<QToolButton *>("EnglishBt"), Qt::LeftButton);
         QCOMPARE(g_reports.size(), 1);
         const QString expected = QStringLiteral("Unable to write to %1.")
                                      .arg(QDir::toNativeSeparators(QDir(dir.path()).filePath("PTolmo2.ini")));
         QCOMPARE(g_reports.value(0), expected);
-        // The language change itself took effect and the window is there.
-        QCOMPARE(w->context().language(), Language::Spanish);
-        // A later switch from the toolbar is reported by the general error
-        // report and the program goes on.
-        w->show();
-        QTest::mouseClick(w->findChild<QToolButton *>("EnglishBt"), Qt::LeftButton);
-        QCOMPARE(g_reports.size(), 2);
         QCOMPARE(w->context().language(), Language::English);
     }
 
