@@ -9,6 +9,8 @@
 #include "i18n/TranslateString.h"
 #include "reports/FamilyCatalogue.h"
 #include "reports/ReportOutput.h"
+#include "reports/SteelCatalogue.h"
+#include "reports/ToleranceCatalogue.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,7 +28,8 @@ namespace {
 
 const char kPdfUsage[] =
     "usage: tolmo-cli pdf OUT.pdf REPORT... [--lang EN|ES] [--select FIELD:LOW:HIGH]... [--dir DIR]\n"
-    "       REPORT: FAMILY-properties or FAMILY-detailing, FAMILY one of HEA, HEB, HEM, IPE, IPN, UPN, ANG";
+    "       REPORT: FAMILY-properties, FAMILY-detailing or FAMILY-tolerances, FAMILY one of HEA, HEB, HEM, IPE,\n"
+    "       IPN, UPN, ANG; steel-mechanical, steel-chemical or steel-designations";
 
 int usage(QTextStream &err, const QString &problem)
 {
@@ -34,9 +37,14 @@ int usage(QTextStream &err, const QString &problem)
     return 2;
 }
 
+// One report named on the command line: a family catalogue (family and
+// kind), a family's tolerance catalogue (family, tolerances) or a steel
+// catalogue (steelPage 0, 1 or 2, no family).
 struct Request {
-    const FamilyInfo *family;
-    CatalogueKind kind;
+    const FamilyInfo *family = nullptr;
+    CatalogueKind kind = CatalogueKind::Properties;
+    bool tolerances = false;
+    int steelPage = -1;
 };
 
 // The search criteria of a family, by kind: the very entries the search
@@ -71,14 +79,23 @@ std::optional<Request> parseReport(const QString &name)
     const int dash = name.lastIndexOf(u'-');
     if (dash <= 0)
         return std::nullopt;
+    if (name.left(dash).compare(u"steel", Qt::CaseInsensitive) == 0) {
+        const char *const pages[] = {"mechanical", "chemical", "designations"};
+        for (int page = 0; page < 3; ++page)
+            if (name.mid(dash + 1).compare(QLatin1String(pages[page]), Qt::CaseInsensitive) == 0)
+                return Request{.steelPage = page};
+        return std::nullopt;
+    }
     const FamilyInfo *family = familyByKey(name.left(dash));
     if (!family)
         return std::nullopt;
     const QString kind = name.mid(dash + 1);
     if (kind.compare(u"properties", Qt::CaseInsensitive) == 0)
-        return Request{family, CatalogueKind::Properties};
+        return Request{.family = family, .kind = CatalogueKind::Properties};
     if (kind.compare(u"detailing", Qt::CaseInsensitive) == 0)
-        return Request{family, CatalogueKind::Detailing};
+        return Request{.family = family, .kind = CatalogueKind::Detailing};
+    if (kind.compare(u"tolerances", Qt::CaseInsensitive) == 0)
+        return Request{.family = family, .tolerances = true};
     return std::nullopt;
 }
 
@@ -205,6 +222,8 @@ int pdfCommand(const QStringList &args, QTextStream &out, QTextStream &err, cons
         if (!r)
             return usage(err, QStringLiteral("unknown report %1").arg(name));
         for (const RangeSelection &s : selections) {
+            if (!r->family)
+                continue;
             if (criterionIndex(criteriaOf(r->family->family, CatalogueKind::Properties), s.field) < 0 &&
                 criterionIndex(criteriaOf(r->family->family, CatalogueKind::Detailing), s.field) < 0) {
                 return usage(err, QStringLiteral("%1 is not a search field of %2 (%3)")
@@ -239,8 +258,28 @@ int pdfCommand(const QStringList &args, QTextStream &out, QTextStream &err, cons
         // One table per report: each carries the record filter of its own
         // kind of criteria.
         std::vector<std::unique_ptr<Table>> tables;
-        std::vector<std::unique_ptr<FamilyCatalogue>> reports;
+        std::vector<std::unique_ptr<Report>> reports;
         for (const Request &r : requests) {
+            if (r.steelPage >= 0) {
+                auto table = std::make_unique<Table>(*steelcatalogue::layouts()[size_t(r.steelPage)].table);
+                table->setDirectory(dir);
+                table->open();
+                auto report = std::make_unique<SteelCatalogue>(r.steelPage, &context);
+                report->setDataSource(table.get());
+                tables.push_back(std::move(table));
+                reports.push_back(std::move(report));
+                continue;
+            }
+            if (r.tolerances) {
+                // The norm text as the family window's tolerance tab shows it.
+                auto report = std::make_unique<ToleranceCatalogue>(context);
+                report->Ajusta(ToleranceCatalogue::familyCode(r.family->family),
+                               TranslateString(QStringLiteral("  In accordance with ") +
+                                               QString::fromLatin1(r.family->standard())),
+                               QString::fromLatin1(r.family->toleranceKey()));
+                reports.push_back(std::move(report));
+                continue;
+            }
             bool selected = false;
             auto table = catalogueTable(*r.family, r.kind, selections, dir, selected);
             auto report = std::make_unique<FamilyCatalogue>(r.family->family, r.kind);

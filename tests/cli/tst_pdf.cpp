@@ -76,6 +76,15 @@ private slots:
             << 10 << false;
         QTest::newRow("selection") << QStringList{"HEB-properties", "--select", "h:200:300", "--select=M::80"} << 1
                                    << true;
+        QTest::newRow("three steel catalogues")
+            << QStringList{"steel-mechanical", "Steel-Chemical", "STEEL-designations"} << 3 << false;
+        QTest::newRow("steel catalogues in Spanish") << QStringList{"steel-designations", "--lang", "ES"} << 1 << false;
+        QTest::newRow("tolerances, both languages and any case")
+            << QStringList{"UPN-tolerances", "hem-Tolerances", "ANG-TOLERANCES"} << 3 << false;
+        QTest::newRow("tolerances in Spanish") << QStringList{"IPN-tolerances", "--lang", "es"} << 1 << false;
+        // A selection concerns the family catalogues only.
+        QTest::newRow("selection beside steel and tolerances")
+            << QStringList{"HEB-properties", "steel-chemical", "HEB-tolerances", "--select", "h:200:300"} << 3 << false;
         // The HE property catalogue of an empty selection has no page: a
         // PDF of nothing else holds one blank page.
         QTest::newRow("empty selection") << QStringList{"HEB-properties", "--select", "h:5000:"} << 1 << true;
@@ -121,6 +130,13 @@ private slots:
                                             << "Iw is not a search field of HEB";
         QTest::newRow("angle field on HEB") << QStringList{"HEB-properties", "--select", "t:1:"} << app << 2
                                             << "t is not a search field of HEB";
+        QTest::newRow("unknown steel catalogue") << QStringList{"steel-grades"} << app << 2
+                                                 << "unknown report steel-grades";
+        QTest::newRow("tolerances of no family") << QStringList{"steel-tolerances"} << app << 2
+                                                 << "unknown report steel-tolerances";
+        QTest::newRow("no tolerance table") << QStringList{"HEB-properties", "UPN-tolerances"} << "HEB-only" << 1
+                                            << "TOL.DB";
+        QTest::newRow("no steel table") << QStringList{"steel-chemical"} << "EMPTY" << 1 << "AceroQUI.db";
         QTest::newRow("unknown option") << QStringList{"HEB-properties", "--fast"} << app << 2 << "unknown option";
         QTest::newRow("no table") << QStringList{"HEB-properties"} << "EMPTY" << 1 << "HEB.DB";
         QTest::newRow("Spanish without dictionary") << QStringList{"HEB-properties", "--lang", "ES"} << "EMPTY" << 1
@@ -135,6 +151,11 @@ private slots:
         QFETCH(int, code);
         QFETCH(QString, message);
         QTemporaryDir empty;
+        // HEB-only: a folder holding the supplied HEB table and nothing else.
+        if (dir == u"HEB-only") {
+            QVERIFY(QFile::copy(appDir() + QStringLiteral("/HEB.DB"), empty.filePath(QStringLiteral("HEB.DB"))));
+            dir = empty.path();
+        }
         const QString name = QStringLiteral("failed.pdf");
         QFile::remove(m_out.filePath(name));
         const Run r = run(QStringList{m_out.filePath(name), "--dir", dir == u"EMPTY" ? empty.path() : dir} + args);
