@@ -489,6 +489,8 @@ void TPrincipalFm::AceroBtClick()
     }
     auto *window = new TAceroFm(m_context);
     m_acero = window;
+    connect(window, &TAceroFm::printRequested, this,
+            [window] { guarded([&] { catalogueprint::printSteelWindow(*window); }); });
     addChild(window);
     window->FormCreate();
 }

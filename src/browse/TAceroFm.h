@@ -22,6 +22,8 @@ public:
 
     // The table of a page: 0 mechanical, 1 chemical, 2 designations.
     Table *table(int page) const;
+    // The shared values the window was created with.
+    const AppContext &context() const { return *m_context; }
     // The page shown; the navigator, Help and Print act on it.
     int currentPage() const { return m_page; }
 

@@ -1,16 +1,23 @@
 #pragma once
 
 class FamilyWindow;
+class TAceroFm;
 
-// The Print button of a family window: the catalogue of the tab shown.
+// The Print buttons of the family windows and of the steel window: the
+// catalogue of the tab shown.
 namespace catalogueprint {
 
-// Creates the family catalogue of the window's current tab (properties or
-// detailing) on the window's own table, titled by the window's search of
-// that kind ("Group of Selected ..." while one is in force), shows it in the
-// preview and frees it when the preview closes, also when an error escapes.
-// The tolerance tab's catalogue is not there yet: on that tab it does
-// nothing.
+// Creates the catalogue of the window's current tab, shows it in the preview
+// and frees it when the preview closes, also when an error escapes. The
+// property and detailing tabs print the family catalogue on the window's own
+// table, titled by the window's search of that kind ("Group of Selected ..."
+// while one is in force); the tolerance tab prints the tolerance catalogue of
+// the window's family code and profile key under the norm text the window
+// shows, in its language.
 void printFamilyWindow(FamilyWindow &window);
+
+// The steel catalogue of the steel window's current page (mechanical,
+// chemical, designations) on that page's table, previewed and freed likewise.
+void printSteelWindow(TAceroFm &window);
 
 } // namespace catalogueprint

@@ -1,7 +1,10 @@
-// A family window's Print button: the catalogue of the tab shown, on the
-// window's own rows, titled by the window's search of that kind; the preview
-// is replaced by a recorder that lays the report out.
+// The Print buttons of the family windows and of the steel window: the
+// catalogue of the tab shown, on the window's own rows, titled by the
+// window's search of that kind; the tolerance tab's catalogue with the norm
+// the window shows. The preview is replaced by a recorder that lays the
+// report out.
 #include "browse/SectionWindows.h"
+#include "browse/TAceroFm.h"
 #include "browse/TestShell.h"
 #include "support/TestContext.h"
 #include "data/AppGlobals.h"
@@ -11,7 +14,10 @@
 #include "reports/Report.h"
 
 #include <QImage>
+#include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 
 #include <memory>
@@ -23,6 +29,9 @@ struct Previewed {
     QString title;
     QString familyName;
     QStringList designations;
+    QString norm;             // the tolerance catalogue's norm text
+    QStringList tolerances;   // its tolerance tables
+    int lines = 0;            // detail lines
 };
 QList<Previewed> g_previewed;
 
@@ -32,7 +41,7 @@ void record(Report &report, QWidget *)
     device.setDotsPerMeterX(qRound(600 / 0.0254));
     device.setDotsPerMeterY(qRound(600 / 0.0254));
     const ReportDocument doc = report.run(device);
-    Previewed p{report.objectName(), {}, {}, {}};
+    Previewed p{report.objectName(), {}, {}, {}, {}, {}, 0};
     for (const ReportPage &page : doc.pages) {
         for (const PlacedItem &item : page.named(QStringLiteral("LBCatalogo")))
             p.title = item.text;
@@ -40,6 +49,12 @@ void record(Report &report, QWidget *)
             p.familyName = item.text;
         for (const PlacedItem &item : page.named(QStringLiteral("QRDBText_Designation")))
             p.designations << item.text;
+        for (const PlacedItem &item : page.named(QStringLiteral("Normatizacao")))
+            p.norm = item.text;
+        for (const PlacedItem &item : page.named(QStringLiteral("ToleranciaDB")))
+            p.tolerances << item.text;
+        for (const PlacedBand &band : page.bands)
+            p.lines += band.kind == BandKind::Detail ? 1 : 0;
     }
     g_previewed << p;
 }
@@ -145,13 +160,87 @@ private slots:
             QVERIFY2(d.startsWith(u"HEM"), qPrintable(d));
     }
 
-    // The tolerance tab's catalogue is not built yet: nothing is previewed.
-    void toleranceTabPrintsNothingYet()
+    void toleranceTab_data()
     {
-        const auto w = openWindow(QStringLiteral("IPE"));
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("norm");
+        QTest::newRow("UPN") << "UPN" << "Catalogue of UPN Sections" << "In accordance with UNE-EN 10279:2001";
+        QTest::newRow("HEM") << "HEM" << "Catalogue of HEM Sections" << "In accordance with UNE-EN 10034:1994";
+        QTest::newRow("angles") << "ANG" << "Catalogue of Equal Leg Angle Sections"
+                                << "In accordance with UNE-EN 10056-2:1994";
+    }
+
+    // The tolerance tab prints the family's tolerance tables, those its list
+    // shows, under the family's title and the window's norm text trimmed;
+    // the report's table is its own, so the window's stays as it was.
+    void toleranceTab()
+    {
+        QFETCH(QString, family);
+        QFETCH(QString, title);
+        QFETCH(QString, norm);
+        const auto w = openWindow(family);
         w->selectTab(2);
+        QStringList listed;
+        const auto *list = w->findChild<QListWidget *>(QStringLiteral("ToleranciasLB"));
+        QVERIFY(list);
+        for (int i = 0; i < list->count(); ++i)
+            listed << list->item(i)->text();
+        QVERIFY(!listed.isEmpty());
+        const int recNo = w->toleranceTable()->recNo();
         catalogueprint::printFamilyWindow(*w);
-        QVERIFY(g_previewed.isEmpty());
+        QCOMPARE(g_previewed.size(), 1);
+        QCOMPARE(g_previewed[0].className, QStringLiteral("TCatTolFm"));
+        QCOMPARE(g_previewed[0].title, title);
+        QCOMPARE(g_previewed[0].norm, norm);
+        QCOMPARE(g_previewed[0].tolerances, listed);
+        QVERIFY(w->toleranceTable()->isOpen());
+        QCOMPARE(w->toleranceTable()->recNo(), recNo);
+    }
+
+    // The HEA and HEM windows print the same tolerance tables.
+    void heSeriesShareTolerances()
+    {
+        const auto hea = openWindow(QStringLiteral("HEA"));
+        const auto hem = openWindow(QStringLiteral("HEM"));
+        hea->selectTab(2);
+        hem->selectTab(2);
+        catalogueprint::printFamilyWindow(*hea);
+        catalogueprint::printFamilyWindow(*hem);
+        QCOMPARE(g_previewed.size(), 2);
+        QVERIFY(!g_previewed[0].tolerances.isEmpty());
+        QCOMPARE(g_previewed[0].tolerances, g_previewed[1].tolerances);
+        QCOMPARE(g_previewed[0].title, QStringLiteral("Catalogue of HEA Sections"));
+        QCOMPARE(g_previewed[1].title, QStringLiteral("Catalogue of HEM Sections"));
+    }
+
+    void steelWindow_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("className");
+        QTest::newRow("mechanical") << 0 << "TCatAcoMecFm";
+        QTest::newRow("chemical") << 1 << "TCatAcoQuiFm";
+        QTest::newRow("designations") << 2 << "TCatAcoDesFm";
+    }
+
+    // The steel window prints the catalogue of the page shown, one line per
+    // row of that page's table.
+    void steelWindow()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, className);
+        TAceroFm w(testContext());
+        w.FormCreate();
+        auto *pages = w.findChild<QTabWidget *>();
+        QVERIFY(pages);
+        pages->setCurrentIndex(page == 2 ? 0 : 2);
+        pages->setCurrentIndex(page);
+        QCOMPARE(w.currentPage(), page);
+        catalogueprint::printSteelWindow(w);
+        QCOMPARE(g_previewed.size(), 1);
+        QCOMPARE(g_previewed[0].className, className);
+        QVERIFY(w.table(page)->recordCount() > 0);
+        QCOMPARE(g_previewed[0].lines, w.table(page)->recordCount());
     }
 };
 
