@@ -231,10 +231,14 @@ void TPrincipalFm::buildMenus()
     QMenu *imprimir = menu(arquivo, nullptr, "ImprimirMn", "&Print");
     // One command per family in the order of the toolbar; the component
     // names spell the angles "Ang".
-    struct Family { const char *name; const char *caption; };
-    static const Family families[] = {{"HEB", "HE&B Sections"}, {"HEA", "HE&A Sections"}, {"HEM", "HE&M Sections"},
-                                      {"IPE", "IP&E Sections"}, {"IPN", "&IPN Sections"}, {"UPN", "&UPN Sections"},
-                                      {"Ang", "Equal Leg A&ngle Sections"}};
+    struct Family { const char *name; const char *caption; void (TPrincipalFm::*handler)(int); };
+    static const Family families[] = {{"HEB", "HE&B Sections", &TPrincipalFm::ImpHEBClick},
+                                      {"HEA", "HE&A Sections", &TPrincipalFm::ImpHEAClick},
+                                      {"HEM", "HE&M Sections", &TPrincipalFm::ImpHEMClick},
+                                      {"IPE", "IP&E Sections", &TPrincipalFm::ImpIPEClick},
+                                      {"IPN", "&IPN Sections", &TPrincipalFm::ImpIPNClick},
+                                      {"UPN", "&UPN Sections", &TPrincipalFm::ImpUPNClick},
+                                      {"Ang", "Equal Leg A&ngle Sections", &TPrincipalFm::ImpAngClick}};
     struct Sub { const char *name; const char *caption; };
     const Sub subs[] = {{"ImpPropMn", "&Properties"}, {"ImpDetMn", "&Dimensions for Detailing"}, {"ImpTolMn", "&Tolerances"}};
     for (int tag = 0; tag < 3; ++tag) {
@@ -244,6 +248,7 @@ void TPrincipalFm::buildMenus()
             a->setObjectName(QStringLiteral("%1Imp%2Mn").arg(QString::fromLatin1(subs[tag].name).left(6),
                                                              QString::fromLatin1(f.name)));
             a->setData(tag);
+            connect(a, &QAction::triggered, this, guard([this, handler = f.handler, tag] { (this->*handler)(tag); }));
         }
     }
     separator(imprimir, "N9");
@@ -253,6 +258,7 @@ void TPrincipalFm::buildMenus()
         QAction *a = item(aceros, "", QString::fromLatin1(steels[tag]), nullptr);
         a->setObjectName(QStringLiteral("ImpAcero%1Mn").arg(tag));
         a->setData(tag);
+        connect(a, &QAction::triggered, this, guard([this, tag] { ImpAceroClick(tag); }));
     }
     separator(imprimir, "N10");
     item(imprimir, "ImpRelMn", QStringLiteral("&All Reports"), nullptr);
@@ -493,6 +499,36 @@ void TPrincipalFm::AceroBtClick()
             [window] { guarded([&] { catalogueprint::printSteelWindow(*window); }); });
     addChild(window);
     window->FormCreate();
+}
+
+// ---------------------------------------------------------- Print commands
+
+void TPrincipalFm::printFamily(SectionFamily family, void (TPrincipalFm::*open)(), int tag)
+{
+    (this->*open)();
+    FamilyWindow *window = m_families[size_t(family)];
+    if (!window)
+        return;
+    window->selectTab(tag);
+    catalogueprint::printFamilyWindow(*window);
+}
+
+void TPrincipalFm::ImpHEBClick(int tag) { printFamily(SectionFamily::HEB, &TPrincipalFm::HEBBtClick, tag); }
+void TPrincipalFm::ImpHEAClick(int tag) { printFamily(SectionFamily::HEA, &TPrincipalFm::HEABtClick, tag); }
+void TPrincipalFm::ImpHEMClick(int tag) { printFamily(SectionFamily::HEM, &TPrincipalFm::HEMBtClick, tag); }
+void TPrincipalFm::ImpIPEClick(int tag) { printFamily(SectionFamily::IPE, &TPrincipalFm::IPEBtClick, tag); }
+void TPrincipalFm::ImpIPNClick(int tag) { printFamily(SectionFamily::IPN, &TPrincipalFm::IPNBtClick, tag); }
+void TPrincipalFm::ImpUPNClick(int tag) { printFamily(SectionFamily::UPN, &TPrincipalFm::UPNBtClick, tag); }
+void TPrincipalFm::ImpAngClick(int tag) { printFamily(SectionFamily::ANG, &TPrincipalFm::AngBtClick, tag); }
+
+void TPrincipalFm::ImpAceroClick(int tag)
+{
+    AceroBtClick();
+    auto *window = qobject_cast<TAceroFm *>(m_acero.data());
+    if (!window)
+        return;
+    window->selectPage(tag);
+    catalogueprint::printSteelWindow(*window);
 }
 
 // --------------------------------------------------------- Window commands

@@ -62,6 +62,19 @@ public:
     void UPNBtClick();
     void AngBtClick();
     void AceroBtClick();
+    // Print menu: the family's window (opened when it is not) shows the tab
+    // of the item's tag (0 properties, 1 detailing, 2 tolerances) and prints
+    // it as its Print button does.
+    void ImpHEBClick(int tag);
+    void ImpHEAClick(int tag);
+    void ImpHEMClick(int tag);
+    void ImpIPEClick(int tag);
+    void ImpIPNClick(int tag);
+    void ImpUPNClick(int tag);
+    void ImpAngClick(int tag);
+    // Print > Steels: the steel window (opened when it is not) shows the page
+    // of the tag (0 mechanical, 1 chemical, 2 designations) and prints it.
+    void ImpAceroClick(int tag);
     void CascataMnClick();
     void LadoaLadoMnClick();
     void AutoArranjarMnClick();
@@ -104,6 +117,9 @@ private:
     // Brings the family's window to the front, creating it when it is not open.
     template <typename W, typename... Args> void openFamily(SectionFamily family, Args... args);
     void addChild(QWidget *child);
+    // The common steps of the family print items, after open has brought the
+    // family's window up.
+    void printFamily(SectionFamily family, void (TPrincipalFm::*open)(), int tag);
     void openLink(const QString &key, const char *defaultValue, bool mail);
 
     QMdiArea *m_mdi = nullptr;

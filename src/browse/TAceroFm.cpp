@@ -267,6 +267,8 @@ void TAceroFm::DataSource1DataChange() { showCounter(m_tables[0]); }
 void TAceroFm::DataSource2DataChange() { showCounter(m_tables[1]); }
 void TAceroFm::DataSource3DataChange() { showCounter(m_tables[2]); }
 
+void TAceroFm::selectPage(int page) { m_pages->setCurrentIndex(page); }
+
 void TAceroFm::PageControl1Change(int page)
 {
     if (page < 0 || page > 2)

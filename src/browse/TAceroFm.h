@@ -26,6 +26,8 @@ public:
     const AppContext &context() const { return *m_context; }
     // The page shown; the navigator, Help and Print act on it.
     int currentPage() const { return m_page; }
+    // Shows a page (0, 1 or 2) as a click on its tab would; the current page follows.
+    void selectPage(int page);
 
     // Handlers.
     void OKBtnClick();
