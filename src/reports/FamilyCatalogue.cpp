@@ -1,6 +1,7 @@
 #include "reports/FamilyCatalogue.h"
 
 #include "browse/Art.h"
+#include "reports/CatalogueChrome.h"
 #include "browse/ErrorReport.h"
 #include "data/AppGlobals.h"
 #include "i18n/IvDictionary.h" // IvTranslator.h reads a QPointer<TIvDictionary> inline
@@ -75,16 +76,8 @@ FamilyCatalogue::FamilyCatalogue(const CatalogueLayout &layout, QObject *parent)
 
     // The report's own translator translates every static text now, in the
     // current language; each translation brings the language's logo.
-    m_translator = new TIvTranslator(this);
-    m_translator->setObjectName(QStringLiteral("IvTranslator1"));
-    m_translator->setDictionaryName(QStringLiteral("Dictionary1"));
-    m_translator->setTargetsData(QStringLiteral("(1 3 ('*' 'Hint' 0) ('*' 'Filter' 0) ('*' 'Caption' 0))"));
-    connect(m_translator, &TIvTranslator::OnLanguageChange, this, guard([this] { IvTranslator1LanguageChange(); }));
-    m_translator->loaded();
-    // Without a dictionary nothing is translated and no notice comes; the
-    // report still carries the logo of the current language.
-    if (!m_translator->translated())
-        IvTranslator1LanguageChange();
+    m_translator = catalogue::attachTranslator(*this, "(1 3 ('*' 'Hint' 0) ('*' 'Filter' 0) ('*' 'Caption' 0))",
+                                               [this] { IvTranslator1LanguageChange(); });
 }
 
 void FamilyCatalogue::buildPageHeader()
@@ -224,17 +217,13 @@ void FamilyCatalogue::Ajusta(SectionFamily family, Table *table, bool selected)
 void FamilyCatalogue::QuickRepBeforePrint()
 {
     setTitle(TranslateString(latin(app::kNativeTitle)));
-    TextMeasure *measure = textMeasure();
-    if (measure) {
-        const QRectF soft = m_soft->textRect_mm(*measure, m_soft->caption());
-        m_version->setPosition_mm(soft.right() + catalogue::kVersionGap_mm, m_version->position_mm().y());
-        if (m_lessEqual) {
-            const QFont font = m_slopeHeading->font();
-            const double gapLeft = measure->width_mm(font, QStringLiteral("h"));
-            const double gapRight = measure->width_mm(font, QStringLiteral("h    "));
-            m_lessEqual->setPosition_mm(m_slopeHeading->position_mm().x() + (gapLeft + gapRight) / 2,
-                                        m_slopeHeading->position_mm().y());
-        }
+    catalogue::placeVersion(*this, *m_soft, *m_version);
+    if (TextMeasure *measure = textMeasure(); measure && m_lessEqual) {
+        const QFont font = m_slopeHeading->font();
+        const double gapLeft = measure->width_mm(font, QStringLiteral("h"));
+        const double gapRight = measure->width_mm(font, QStringLiteral("h    "));
+        m_lessEqual->setPosition_mm(m_slopeHeading->position_mm().x() + (gapLeft + gapRight) / 2,
+                                    m_slopeHeading->position_mm().y());
     }
     m_rowColour = 0;
 }
@@ -253,9 +242,7 @@ void FamilyCatalogue::setContext(const AppContext *context)
 
 void FamilyCatalogue::IvTranslator1LanguageChange()
 {
-    const Language language = m_context ? m_context->language() : Language::English;
-    m_logo->setPicture(PrintPicture::fromFile(
-        art::resourcePath(language == Language::English ? QStringLiteral("logo-en") : QStringLiteral("logo-es"))));
+    m_logo->setPicture(catalogue::languageLogo(m_context));
 }
 
 QColor FamilyCatalogue::tintColour() { return QGuiApplication::palette().color(QPalette::ToolTipBase); }

@@ -1,6 +1,7 @@
 #include "reports/SteelCatalogue.h"
 
 #include "browse/Art.h"
+#include "reports/CatalogueChrome.h"
 #include "browse/ErrorReport.h"
 #include "data/AppGlobals.h"
 #include "data/Declarations.h"
@@ -140,14 +141,8 @@ SteelCatalogue::SteelCatalogue(const SteelLayout &layout, const AppContext *cont
     setBeforeRun([this] { QuickRepBeforePrint(); });
     setBeforeDetail([this](ReportBand &band, int) { DetailBand1BeforePrint(band); });
 
-    m_translator = new TIvTranslator(this);
-    m_translator->setObjectName(QStringLiteral("IvTranslator1"));
-    m_translator->setDictionaryName(QStringLiteral("Dictionary1"));
-    m_translator->setTargetsData(QStringLiteral("(1 3 ('*' 'Hint' 0) ('*' 'Filter' 0) ('*' 'Caption' 0))"));
-    connect(m_translator, &TIvTranslator::OnLanguageChange, this, guard([this] { IvTranslator1LanguageChange(); }));
-    m_translator->loaded();
-    if (!m_translator->translated())
-        IvTranslator1LanguageChange();
+    m_translator = catalogue::attachTranslator(*this, "(1 3 ('*' 'Hint' 0) ('*' 'Filter' 0) ('*' 'Caption' 0))",
+                                               [this] { IvTranslator1LanguageChange(); });
 }
 
 void SteelCatalogue::buildPageHeader()
@@ -202,10 +197,7 @@ void SteelCatalogue::buildClosing()
 void SteelCatalogue::QuickRepBeforePrint()
 {
     setTitle(TranslateString(utf8(app::kNativeTitle)));
-    if (TextMeasure *measure = textMeasure()) {
-        const QRectF soft = m_soft->textRect_mm(*measure, m_soft->caption());
-        m_version->setPosition_mm(soft.right() + catalogue::kVersionGap_mm, m_version->position_mm().y());
-    }
+    catalogue::placeVersion(*this, *m_soft, *m_version);
     m_rowColour = 0;
 }
 
@@ -217,7 +209,5 @@ void SteelCatalogue::DetailBand1BeforePrint(ReportBand &band)
 
 void SteelCatalogue::IvTranslator1LanguageChange()
 {
-    const Language language = m_context ? m_context->language() : Language::English;
-    m_logo->setPicture(PrintPicture::fromFile(
-        art::resourcePath(language == Language::English ? QStringLiteral("logo-en") : QStringLiteral("logo-es"))));
+    m_logo->setPicture(catalogue::languageLogo(m_context));
 }

@@ -1,6 +1,7 @@
 #include "reports/ToleranceCatalogue.h"
 
 #include "browse/Art.h"
+#include "reports/CatalogueChrome.h"
 #include "browse/ErrorReport.h"
 #include "data/AppGlobals.h"
 #include "data/Declarations.h"
@@ -66,22 +67,11 @@ ToleranceCatalogue::ToleranceCatalogue(const AppContext &context, QObject *paren
     buildPageHeader();
     buildDetail();
 
-    setBeforeRun([this] {
-        if (TextMeasure *measure = textMeasure()) {
-            const QRectF soft = m_soft->textRect_mm(*measure, m_soft->caption());
-            m_version->setPosition_mm(soft.right() + catalogue::kVersionGap_mm, m_version->position_mm().y());
-        }
-    });
+    setBeforeRun([this] { catalogue::placeVersion(*this, *m_soft, *m_version); });
 
-    m_translator = new TIvTranslator(this);
-    m_translator->setObjectName(QStringLiteral("IvTranslator1"));
-    m_translator->setDictionaryName(QStringLiteral("Dictionary1"));
-    m_translator->setTargetsData(QStringLiteral(
-        "(1 4 ('*' 'Hint' 0) ('*' 'Filter' 0) ('*' 'Caption' 0) ('*' 'DisplayLabel' 0))"));
-    connect(m_translator, &TIvTranslator::OnLanguageChange, this, guard([this] { IvTranslator1LanguageChange(); }));
-    m_translator->loaded();
-    if (!m_translator->translated())
-        IvTranslator1LanguageChange();
+    m_translator = catalogue::attachTranslator(
+        *this, "(1 4 ('*' 'Hint' 0) ('*' 'Filter' 0) ('*' 'Caption' 0) ('*' 'DisplayLabel' 0))",
+        [this] { IvTranslator1LanguageChange(); });
 }
 
 void ToleranceCatalogue::buildPageHeader()
@@ -167,6 +157,5 @@ bool ToleranceCatalogue::TabelaFilterRecord(const Record &record) const
 
 void ToleranceCatalogue::IvTranslator1LanguageChange()
 {
-    m_logo->setPicture(PrintPicture::fromFile(art::resourcePath(
-        m_context->language() == Language::English ? QStringLiteral("logo-en") : QStringLiteral("logo-es"))));
+    m_logo->setPicture(catalogue::languageLogo(m_context));
 }
