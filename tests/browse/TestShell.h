@@ -4,6 +4,7 @@
 #include "browse/FamilyWindow.h"
 #include "browse/SectionWindows.h"
 #include "browse/Shell.h"
+#include "data/Table.h"
 
 #include <QList>
 #include <QPointer>
@@ -62,4 +63,22 @@ inline std::unique_ptr<FamilyWindow> makeFamilyWindow(const QString &key, AppCon
         return std::make_unique<TAngFm>(context);
     }
     return nullptr;
+}
+
+// The window of a family with its tables opened, as a click would leave it.
+inline std::unique_ptr<FamilyWindow> openWindow(const QString &key)
+{
+    std::unique_ptr<FamilyWindow> w = makeFamilyWindow(key);
+    w->FormCreate();
+    return w;
+}
+
+// The designations of the rows a window's section table accepts, in order.
+inline QStringList designations(const FamilyWindow &w)
+{
+    QStringList d;
+    const Table *t = w.sectionTable();
+    for (int r = 0; r < t->recordCount(); ++r)
+        d << t->value(r, t->fieldIndex(QStringLiteral("Designation"))).toString();
+    return d;
 }

@@ -21,26 +21,6 @@
 
 #include <memory>
 
-namespace {
-
-std::unique_ptr<FamilyWindow> openWindow(const QString &key)
-{
-    std::unique_ptr<FamilyWindow> w = makeFamilyWindow(key);
-    w->FormCreate();
-    return w;
-}
-
-QStringList designations(const FamilyWindow &w)
-{
-    QStringList d;
-    const Table *t = w.sectionTable();
-    for (int r = 0; r < t->recordCount(); ++r)
-        d << t->value(r, t->fieldIndex(QStringLiteral("Designation"))).toString();
-    return d;
-}
-
-} // namespace
-
 class TestRecordFilter : public QObject {
     Q_OBJECT
     TestShell m_shell;
