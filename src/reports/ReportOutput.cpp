@@ -32,6 +32,14 @@ void informationBox(QWidget *parent, const QString &text)
 }
 Informer g_informer = informationBox;
 
+bool systemPrintDialog(QPrinter &printer, QWidget *parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+PrintDialog g_printDialog = systemPrintDialog;
+
 QPageLayout a4(QPageLayout::Orientation orientation)
 {
     return QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
@@ -44,6 +52,7 @@ void setPrinterLister(PrinterLister lister) { g_printers = lister ? lister : ins
 
 void showNoPrinter(QWidget *parent) { g_informer(parent, TranslateString(QStringLiteral("There isn't any printer."))); }
 void setInformer(Informer informer) { g_informer = informer ? informer : informationBox; }
+void setPrintDialog(PrintDialog dialog) { g_printDialog = dialog ? dialog : systemPrintDialog; }
 
 void writePdf(Report &report, const QString &path) { writePdf(QList<Report *>{&report}, path); }
 
@@ -114,7 +123,8 @@ void print(Report &report, QPrinter &printer)
     if (printerNames().isEmpty())
         throw PrintError(QStringLiteral("There isn't any printer."));
     setUpPrinter(printer, report);
-    if (printer.outputFormat() != QPrinter::NativeFormat || !printer.isValid())
+    const bool toFile = !printer.outputFileName().isEmpty();
+    if (!toFile && (printer.outputFormat() != QPrinter::NativeFormat || !printer.isValid()))
         throw PrintError(QStringLiteral("There isn't any printer."));
     const ReportDocument document = report.run(printer, printer.pageLayout().orientation());
     if (document.pages.isEmpty())
@@ -143,9 +153,7 @@ bool printWithDialog(Report &report, QWidget *parent)
     }
     QPrinter printer(QPrinter::HighResolution);
     setUpPrinter(printer, report);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!g_printDialog(printer, parent))
         return false;
     PrinterSettings settings = report.printerSettings();
     settings.printerName = printer.printerName();

@@ -32,8 +32,9 @@ void setPrinterLister(PrinterLister lister);
 // document again after the run, which may set the title).
 void setUpPrinter(QPrinter &printer, const Report &report);
 
-// Runs the report for printer and prints it there. Throws PrintError when
-// there is no printer or the printer fails; whatever the run throws
+// Runs the report for printer and prints it there (or into the file the
+// printer is pointed at). Throws PrintError when there is no printer or the
+// printer fails; whatever the run throws
 // escapes as it is.
 void print(Report &report, QPrinter &printer);
 
@@ -43,6 +44,13 @@ void print(Report &report, QPrinter &printer);
 // printing fails, the one information box "There isn't any printer." (in
 // the current language) and nothing else. Answers whether it printed.
 bool printWithDialog(Report &report, QWidget *parent);
+
+// The print dialog of direct printing: shows the dialog for printer and
+// answers whether the user accepted; the printer then holds the choice
+// (printer, copies, orientation). Replaceable for tests, whose dialog may
+// also point the printer at a file; an empty function restores the system's.
+using PrintDialog = bool (*)(QPrinter &printer, QWidget *parent);
+void setPrintDialog(PrintDialog dialog);
 
 // The information box printing shows (the application title, the text
 // translated); replaceable for tests.

@@ -189,18 +189,52 @@ void SectionSheet::Atualiza(int step)
     else if (step > 0)
         table.next();
 
-    m_perfil->setText(table.field(QStringLiteral("Designation")).asString());
+    const SheetTexts shown = texts(table, *m_family);
+    m_perfil->setText(shown.designation);
     m_perfil->adjustSize();
-    const SheetFills &fills = familyFills(*m_family);
-    for (const SlotPlace &place : m_layout.places) {
-        const SlotFill *fill = fills.find(place.name);
-        setSlot(place.name, fill ? slotText(table, *fill) : QString());
+    for (QLabel *slot : m_slots) {
+        slot->setText(shown.slot(slot->objectName()));
+        slot->adjustSize();
     }
-    fillMore(table, *m_family);
     setWindowTitle(m_perfil->text());
 }
 
-void SectionSheet::fillMore(const Table &, const FamilyInfo &) {}
+SheetTexts SectionSheet::fillTexts(const SheetLayout &layout, const Table &table, const SheetFills &fills)
+{
+    SheetTexts texts;
+    texts.designation = table.field(QStringLiteral("Designation")).asString();
+    for (const SlotPlace &place : layout.places) {
+        const SlotFill *fill = fills.find(place.name);
+        texts.values.append({QString::fromLatin1(place.name), fill ? slotText(table, *fill) : QString()});
+    }
+    return texts;
+}
+
+FamilyWindow *SectionSheet::window() const { return m_window.data(); }
+
+SheetTexts SectionSheet::shownTexts() const
+{
+    SheetTexts shown;
+    shown.designation = m_perfil->text();
+    for (const QLabel *slot : m_slots)
+        shown.values.append({slot->objectName(), slot->text()});
+    return shown;
+}
+
+QString SheetTexts::slot(const QString &name) const
+{
+    for (const auto &[slotName, text] : values)
+        if (slotName == name)
+            return text;
+    return {};
+}
+
+void SheetTexts::setSlot(const QString &name, const QString &text)
+{
+    for (auto &[slotName, current] : values)
+        if (slotName == name)
+            current = text;
+}
 
 QString SectionSheet::slotText(const Table &table, const SlotFill &fill)
 {
@@ -211,14 +245,6 @@ QString SectionSheet::slotText(const Table &table, const SlotFill &fill)
                               ? field.asString()
                               : display::fixed(field.asFloat(), fill.decimals, display::systemDecimalPoint());
     return QString::fromLatin1(fill.prefix) + value + QString::fromLatin1(fill.unit);
-}
-
-void SectionSheet::setSlot(const char *name, const QString &text)
-{
-    if (QLabel *slot = slotLabel(QString::fromLatin1(name))) {
-        slot->setText(text);
-        slot->adjustSize();
-    }
 }
 
 QLabel *SectionSheet::slotLabel(const QString &name) const
@@ -241,12 +267,7 @@ void SectionSheet::HelpBtnClick()
         help::showContext(m_window->context().helpFile("-PFHelp.hlp"), kHelpContext);
 }
 
-void SectionSheet::ImprimirClick()
-{
-    // Printing the sheet comes with the single-section reports, which copy
-    // the designation, the slot texts and the visible picture; until they
-    // exist the command is here and does nothing.
-}
+void SectionSheet::ImprimirClick() { emit printRequested(); }
 
 void SectionSheet::IvTranslator1LanguageChange()
 {

@@ -7,6 +7,9 @@
 #include <QPoint>
 #include <QPointer>
 #include <QSize>
+#include <QString>
+
+#include <utility>
 
 #include <span>
 
@@ -23,6 +26,19 @@ struct SlotPlace {
     const char *name; // "LBh"
     int x;
     int y;
+};
+
+// What a sheet shows of one rolled size: its designation and the text of
+// every value slot (prefix, value, unit), by slot name in the layout's order.
+// The printed single-section pages and the command line's copy of a sheet
+// read the same texts.
+struct SheetTexts {
+    QString designation;
+    QList<std::pair<QString, QString>> values;
+
+    // The text of a slot; empty when the sheet has no slot of that name.
+    QString slot(const QString &name) const;
+    void setSlot(const QString &name, const QString &text);
 };
 
 // The fixed layout of one kind of sheet.
@@ -65,11 +81,22 @@ public:
 
     // The family of the window the sheet was given; nullptr without one.
     const FamilyInfo *family() const { return m_family; }
+    // The family window the sheet was given; nullptr without one.
+    FamilyWindow *window() const;
+    // The texts the sheet shows now, read from its labels.
+    SheetTexts shownTexts() const;
+    // The texts of this kind of sheet for the current record of table, a
+    // table of family's rows.
+    virtual SheetTexts texts(const Table &table, const FamilyInfo &family) const = 0;
     QLabel *slotLabel(const QString &name) const;
     QList<QLabel *> slotLabels() const { return m_slots; }
     QMenu *contextMenu() const { return m_menu; }
 
     static constexpr int kHelpContext = 1035;
+
+signals:
+    // Print button or menu item: the sheet's page goes to the printer.
+    void printRequested();
 
 protected:
     // The sheet shows the current row of window's table (window may be
@@ -80,17 +107,15 @@ protected:
     // translator (it must see the final class of the window).
     void finishConstruction();
 
-    // The slots a family fills on this sheet; every other slot is emptied.
-    virtual const SheetFills &familyFills(const FamilyInfo &family) const = 0;
-    // What a sheet writes beyond its family's slots, after them.
-    virtual void fillMore(const Table &table, const FamilyInfo &family);
+    // The designation and the slots of layout that fills names, from the
+    // current record of table; every other slot is empty.
+    static SheetTexts fillTexts(const SheetLayout &layout, const Table &table, const SheetFills &fills);
 
     // The text of a slot from the current record: prefix, value, unit. An
     // empty field gives an empty slot; a number that is not finite (a
     // quotient of empty dimensions) gives prefix and unit with no number,
     // so the sheet still names the quantity it cannot show.
     static QString slotText(const Table &table, const SlotFill &fill);
-    void setSlot(const char *name, const QString &text);
 
     void contextMenuEvent(QContextMenuEvent *event) override;
 

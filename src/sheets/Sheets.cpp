@@ -1,5 +1,6 @@
 #include "sheets/Sheets.h"
 
+#include "browse/ErrorReport.h"
 #include "browse/FamilyWindow.h"
 #include "sheets/TShowDetailFm.h"
 #include "sheets/TShowPropFm.h"
@@ -8,7 +9,7 @@
 
 namespace sheets {
 
-void open(FamilyWindow *window, int tab)
+void open(FamilyWindow *window, int tab, const std::function<void(SectionSheet &)> &print)
 {
     std::unique_ptr<SectionSheet> sheet;
     if (tab == 0)
@@ -17,6 +18,10 @@ void open(FamilyWindow *window, int tab)
         sheet = std::make_unique<TShowDetailFm>(window);
     else
         return;
+    if (print) {
+        SectionSheet *shown = sheet.get();
+        QObject::connect(shown, &SectionSheet::printRequested, shown, [shown, print] { guarded([&] { print(*shown); }); });
+    }
     sheet->Atualiza(0);
     sheet->exec();
 }

@@ -19,26 +19,28 @@ const SheetLayout TShowDetailFm::kLayout{
 
 TShowDetailFm::TShowDetailFm(FamilyWindow *window) : SectionSheet(kLayout, window) { finishConstruction(); }
 
-void TShowDetailFm::fillMore(const Table &table, const FamilyInfo &family)
+SheetTexts TShowDetailFm::sheetTexts(const Table &table, const FamilyInfo &family)
 {
+    const SheetFills &fills = *family.kind->detailSheet;
+    SheetTexts sheet = fillTexts(kLayout, table, fills);
     const FieldRef dmax = table.field(QStringLiteral("Dmax"));
     // Like every other slot, an empty field leaves its slot empty; then the
     // gauges stay as their own fields give them.
     if (dmax.isNull()) {
-        setSlot("LBDmax", QString());
-        return;
+        sheet.setSlot(QStringLiteral("LBDmax"), QString());
+        return sheet;
     }
     // Translated at every fill, so the words follow the current language.
     const QString bolt = texts::TranslateString(QStringLiteral("dmax bolt")) + QLatin1String(kBoltGap);
     // Only "-" itself means no bolt; the gauges are not looked at.
     if (dmax.asString() != u"-") {
-        setSlot("LBDmax", bolt + dmax.asString() + u' ');
-        return;
+        sheet.setSlot(QStringLiteral("LBDmax"), bolt + dmax.asString() + u' ');
+        return sheet;
     }
-    setSlot("LBDmax", bolt + u'-');
-    const SheetFills &fills = familyFills(family);
+    sheet.setSlot(QStringLiteral("LBDmax"), bolt + u'-');
     for (const char *gauge : {"LBPmin", "LBPmax"}) {
         if (const SlotFill *fill = fills.find(gauge))
-            setSlot(gauge, QString::fromLatin1(fill->prefix) + QStringLiteral("  - "));
+            sheet.setSlot(QString::fromLatin1(gauge), QString::fromLatin1(fill->prefix) + QStringLiteral("  - "));
     }
+    return sheet;
 }

@@ -13,9 +13,9 @@ public:
     // What separates "dmax bolt" from the bolt size.
     static constexpr const char *kBoltGap = "      ";
 
-protected:
-    const SheetFills &familyFills(const FamilyInfo &family) const override { return *family.kind->detailSheet; }
-    // The bolt slots: the largest bolt with the gauges as stored, or the
-    // hyphen forms when the section takes no bolt ("-").
-    void fillMore(const Table &table, const FamilyInfo &family) override;
+    // The texts of the detailing sheet for the current record of table. The
+    // bolt slots: the largest bolt with the gauges as stored, or the hyphen
+    // forms when the section takes no bolt ("-").
+    static SheetTexts sheetTexts(const Table &table, const FamilyInfo &family);
+    SheetTexts texts(const Table &table, const FamilyInfo &family) const override { return sheetTexts(table, family); }
 };

@@ -18,3 +18,8 @@ const SheetLayout TShowPropFm::kLayout{
 };
 
 TShowPropFm::TShowPropFm(FamilyWindow *window) : SectionSheet(kLayout, window) { finishConstruction(); }
+
+SheetTexts TShowPropFm::sheetTexts(const Table &table, const FamilyInfo &family)
+{
+    return fillTexts(kLayout, table, *family.kind->propertySheet);
+}

@@ -11,6 +11,7 @@ public:
 
     static const SheetLayout kLayout;
 
-protected:
-    const SheetFills &familyFills(const FamilyInfo &family) const override { return *family.kind->propertySheet; }
+    // The texts of the property sheet for the current record of table.
+    static SheetTexts sheetTexts(const Table &table, const FamilyInfo &family);
+    SheetTexts texts(const Table &table, const FamilyInfo &family) const override { return sheetTexts(table, family); }
 };
