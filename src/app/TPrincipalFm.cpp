@@ -14,6 +14,7 @@
 #include "i18n/IvTranslator.h"
 #include "i18n/TranslateString.h"
 #include "reports/CataloguePrint.h"
+#include "reports/SheetPage.h"
 #include "sheets/Sheets.h"
 
 #include <QApplication>
@@ -61,6 +62,22 @@ const ToolButtonDesc kToolButtons[] = {
     {"AngBt", "Angles", "Equal Leg Angle Section", "tb-ang", 305}, {"AceroBt", "Steel", "Steel", "tb-steel", 355},
     {"SpanishBt", "Spanish", "Spanish", "tb-es", 0},        {"EnglishBt", "English", "English", "tb-en", 0},
 };
+
+// The Print menu's family items, one handler per family, in the order of the
+// toolbar; the component names spell the angles "Ang".
+struct PrintFamily {
+    SectionFamily family;
+    const char *name;
+    const char *caption;
+    void (TPrincipalFm::*handler)(int);
+};
+const PrintFamily kPrintFamilies[] = {{SectionFamily::HEB, "HEB", "HE&B Sections", &TPrincipalFm::ImpHEBClick},
+                                      {SectionFamily::HEA, "HEA", "HE&A Sections", &TPrincipalFm::ImpHEAClick},
+                                      {SectionFamily::HEM, "HEM", "HE&M Sections", &TPrincipalFm::ImpHEMClick},
+                                      {SectionFamily::IPE, "IPE", "IP&E Sections", &TPrincipalFm::ImpIPEClick},
+                                      {SectionFamily::IPN, "IPN", "&IPN Sections", &TPrincipalFm::ImpIPNClick},
+                                      {SectionFamily::UPN, "UPN", "&UPN Sections", &TPrincipalFm::ImpUPNClick},
+                                      {SectionFamily::ANG, "Ang", "Equal Leg A&ngle Sections", &TPrincipalFm::ImpAngClick}};
 
 } // namespace
 
@@ -229,21 +246,11 @@ void TPrincipalFm::buildMenus()
 
     QMenu *arquivo = menu(nullptr, bar, "ArquivoMn", "&File");
     QMenu *imprimir = menu(arquivo, nullptr, "ImprimirMn", "&Print");
-    // One command per family in the order of the toolbar; the component
-    // names spell the angles "Ang".
-    struct Family { const char *name; const char *caption; void (TPrincipalFm::*handler)(int); };
-    static const Family families[] = {{"HEB", "HE&B Sections", &TPrincipalFm::ImpHEBClick},
-                                      {"HEA", "HE&A Sections", &TPrincipalFm::ImpHEAClick},
-                                      {"HEM", "HE&M Sections", &TPrincipalFm::ImpHEMClick},
-                                      {"IPE", "IP&E Sections", &TPrincipalFm::ImpIPEClick},
-                                      {"IPN", "&IPN Sections", &TPrincipalFm::ImpIPNClick},
-                                      {"UPN", "&UPN Sections", &TPrincipalFm::ImpUPNClick},
-                                      {"Ang", "Equal Leg A&ngle Sections", &TPrincipalFm::ImpAngClick}};
     struct Sub { const char *name; const char *caption; };
     const Sub subs[] = {{"ImpPropMn", "&Properties"}, {"ImpDetMn", "&Dimensions for Detailing"}, {"ImpTolMn", "&Tolerances"}};
     for (int tag = 0; tag < 3; ++tag) {
         QMenu *sub = menu(imprimir, nullptr, subs[tag].name, subs[tag].caption);
-        for (const Family &f : families) {
+        for (const PrintFamily &f : kPrintFamilies) {
             QAction *a = item(sub, "", QString::fromLatin1(f.caption), nullptr);
             a->setObjectName(QStringLiteral("%1Imp%2Mn").arg(QString::fromLatin1(subs[tag].name).left(6),
                                                              QString::fromLatin1(f.name)));
@@ -261,7 +268,7 @@ void TPrincipalFm::buildMenus()
         connect(a, &QAction::triggered, this, guard([this, tag] { ImpAceroClick(tag); }));
     }
     separator(imprimir, "N10");
-    item(imprimir, "ImpRelMn", QStringLiteral("&All Reports"), nullptr);
+    item(imprimir, "ImpRelMn", QStringLiteral("&All Reports"), &TPrincipalFm::ImpRelMnClick);
     separator(arquivo, "N8");
     item(arquivo, "SairMn", QStringLiteral("E&xit"), &TPrincipalFm::SairMnClick, QKeySequence(Qt::Key_F3));
 
@@ -469,7 +476,7 @@ template <typename W, typename... Args> void TPrincipalFm::openFamily(SectionFam
     auto *window = new W(args..., m_context);
     reference = window;
     connect(window, &FamilyWindow::sheetRequested, this,
-            [window](int tab) { guarded([&] { sheets::open(window, tab); }); });
+            [window](int tab) { guarded([&] { sheets::open(window, tab, sheetprint::printSheet); }); });
     connect(window, &FamilyWindow::printRequested, this,
             [window] { guarded([&] { catalogueprint::printFamilyWindow(*window); }); });
     addChild(window);
@@ -529,6 +536,23 @@ void TPrincipalFm::ImpAceroClick(int tag)
         return;
     window->selectPage(tag);
     catalogueprint::printSteelWindow(*window);
+}
+
+void TPrincipalFm::ImpRelMnClick()
+{
+    // Each report as its own menu item prints it: a window whose search is
+    // in force prints the rows it shows, titled as a selection, and no
+    // search dialog opens in the middle of the run. A failure escapes and
+    // ends the run at that report.
+    for (const catalogueprint::Request &request : catalogueprint::allReports()) {
+        if (!request.family) {
+            ImpAceroClick(request.tab);
+            continue;
+        }
+        for (const PrintFamily &f : kPrintFamilies)
+            if (f.family == request.family->family)
+                (this->*f.handler)(request.tab);
+    }
 }
 
 // --------------------------------------------------------- Window commands

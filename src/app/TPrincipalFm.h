@@ -75,6 +75,10 @@ public:
     // Print > Steels: the steel window (opened when it is not) shows the page
     // of the tag (0 mechanical, 1 chemical, 2 designations) and prints it.
     void ImpAceroClick(int tag);
+    // Print > All Reports: the 24 catalogues, one preview after the other,
+    // each family's property, detailing and tolerance catalogue in the
+    // toolbar's order, then the three steel catalogues.
+    void ImpRelMnClick();
     void CascataMnClick();
     void LadoaLadoMnClick();
     void AutoArranjarMnClick();

@@ -50,6 +50,19 @@ void printFamilyWindow(FamilyWindow &window)
     reportpreview::preview(report, &window);
 }
 
+QList<Request> allReports()
+{
+    const SectionFamily order[] = {SectionFamily::HEB, SectionFamily::HEA, SectionFamily::HEM, SectionFamily::IPE,
+                                   SectionFamily::IPN, SectionFamily::UPN, SectionFamily::ANG};
+    QList<Request> requests;
+    for (SectionFamily family : order)
+        for (int tab = 0; tab < 3; ++tab)
+            requests.append({&familyInfo(family), tab});
+    for (int page = 0; page < 3; ++page)
+        requests.append({nullptr, page});
+    return requests;
+}
+
 void printSteelWindow(TAceroFm &window)
 {
     const int page = window.currentPage();

@@ -11,6 +11,10 @@
 #include "reports/Report.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QTimer>
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
@@ -20,6 +24,7 @@
 #include <QTest>
 
 #include <memory>
+#include <stdexcept>
 
 namespace {
 
@@ -52,6 +57,43 @@ void record(Report &report, QWidget *)
 
 void recordError(const QString &, const QString &text) { g_errors << text; }
 
+// A preview that fails at one report (counted from 1), as a report whose
+// table cannot be read fails; whether that report was gone when the error
+// was reported.
+int g_failAt = 0;
+QPointer<Report> g_failing;
+bool g_freedBeforeReport = false;
+void recordOrFail(Report &report, QWidget *parent)
+{
+    if (g_previewed.size() + 1 == g_failAt) {
+        g_failing = &report;
+        throw std::runtime_error("The table of the report could not be read");
+    }
+    record(report, parent);
+}
+void errorAfterFailure(const QString &caption, const QString &text)
+{
+    g_freedBeforeReport = g_failing.isNull();
+    recordError(caption, text);
+}
+
+// Answers (rejects) any search dialog that opens, and counts them.
+struct DialogWatch {
+    int dialogs = 0;
+    QTimer timer;
+    DialogWatch()
+    {
+        timer.setInterval(20);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                ++dialogs;
+                dialog->reject();
+            }
+        });
+        timer.start();
+    }
+};
+
 int windowsOf(const TPrincipalFm &w, const char *className)
 {
     int n = 0;
@@ -73,8 +115,8 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         const QDir app(qEnvironmentVariable("TOLMO_APPDIR"));
-        for (const char *file : {"HEM.DB", "IPE.DB", "UPN.db", "TOL.DB", "AceroMEC.db", "AceroQUI.db", "AceroDES.db",
-                                 "PTolmo2.dll"})
+        for (const char *file : {"HEA.DB", "HEB.DB", "HEM.DB", "IPE.DB", "IPN.db", "UPN.db", "Ang.db", "TOL.DB",
+                                 "AceroMEC.db", "AceroQUI.db", "AceroDES.db", "PTolmo2.dll"})
             QVERIFY2(QFile::copy(app.filePath(QString::fromLatin1(file)), m_dir.filePath(QString::fromLatin1(file))),
                      file);
         QFile ini(m_dir.filePath(QStringLiteral("PTolmo2.ini")));
@@ -191,6 +233,82 @@ private slots:
         QCOMPARE(steel->currentPage(), tag);
         QCOMPARE(g_previewed[0].lines, steel->table(tag)->recordCount());
         QCOMPARE(windowsOf(*w, "TAceroFm"), 1);
+    }
+
+    // All Reports with no window open: the seven family windows and the
+    // steel window open, and 24 previews follow one another, each family's
+    // property, detailing and tolerance catalogue in the toolbar's order,
+    // then the three steel catalogues. The IPE window, its property search
+    // in force, prints what it shows, as a selection, and no search dialog
+    // opens during the run.
+    void allReports()
+    {
+        const auto w = mainWindow();
+        w->IPEBtClick();
+        FamilyWindow *ipe = w->familyWindow(QStringLiteral("IPE"));
+        QVERIFY(ipe);
+        const int all = ipe->sectionTable()->recordCount();
+        ipe->PropertyCriteria(1) = {true, Between, 200, 330};
+        ipe->findChild<QPushButton *>(QStringLiteral("BusquedaBt"))->setChecked(true);
+        ipe->selectTab(1);
+        ipe->selectTab(0);
+        const int selected = ipe->sectionTable()->recordCount();
+        QVERIFY(selected > 0 && selected < all);
+        ipe->selectTab(2);
+        DialogWatch watch;
+        w->findChild<QAction *>(QStringLiteral("ImpRelMn"))->trigger();
+        QVERIFY2(g_errors.isEmpty(), qPrintable(g_errors.join(u'\n')));
+        QCOMPARE(watch.dialogs, 0);
+
+        QStringList expected;
+        for (const char *family : {"HEB", "HEA", "HEM", "IPE", "IPN", "UPN", "Equal Leg Angle"}) {
+            const QString sections = QString::fromLatin1(family) + QStringLiteral(" Sections");
+            const QString layout = family[0] == 'H' ? QStringLiteral("ILP")
+                                   : family[0] == 'E' ? QStringLiteral("Ang")
+                                   : QString::fromLatin1(family) == u"IPN" ? QStringLiteral("ILI")
+                                   : QString::fromLatin1(family) == u"UPN" ? QStringLiteral("UL")
+                                                                           : QStringLiteral("IPE");
+            const QString title = (QString::fromLatin1(family) == u"IPE" ? QStringLiteral("Group of Selected ")
+                                                                          : QStringLiteral("Catalogue of ")) + sections;
+            expected << QStringLiteral("TCat%1PFm %2").arg(layout, title)
+                     << QStringLiteral("TCat%1DFm Catalogue of %2").arg(layout, sections)
+                     << QStringLiteral("TCatTolFm Catalogue of %1").arg(sections);
+        }
+        expected << "TCatAcoMecFm Steel Catalogue" << "TCatAcoQuiFm Steel Catalogue" << "TCatAcoDesFm Steel Catalogue";
+        QStringList previewed;
+        for (const Previewed &p : g_previewed) {
+            previewed << p.className + u' ' + p.title;
+            QVERIFY2(p.lines > 0, qPrintable(p.className + u' ' + p.title));
+        }
+        QCOMPARE(previewed, expected);
+        QCOMPARE(g_previewed[9].lines, selected);
+        QCOMPARE(windowsOf(*w, "FamilyWindow"), 7);
+        QCOMPARE(windowsOf(*w, "TAceroFm"), 1);
+        // The search is still in force when the run is over.
+        QVERIFY(ipe->Filtrado(1));
+    }
+
+    // A failure inside a report ends All Reports at that report; it reaches
+    // the general error report once, after the report is freed.
+    void aFailureEndsAllReports()
+    {
+        const auto w = mainWindow();
+        g_failAt = 5;
+        g_failing = nullptr;
+        g_freedBeforeReport = false;
+        reportpreview::setPreviewer(recordOrFail);
+        errorreport::setPresenter(errorAfterFailure);
+        w->findChild<QAction *>(QStringLiteral("ImpRelMn"))->trigger();
+        reportpreview::setPreviewer(record);
+        errorreport::setPresenter(recordError);
+        QCOMPARE(g_previewed.size(), 4);
+        QCOMPARE(g_errors.size(), 1);
+        QVERIFY2(g_errors[0].contains(QStringLiteral("could not be read")), qPrintable(g_errors[0]));
+        QVERIFY(g_freedBeforeReport);
+        // The run stopped in the HEA window: the windows after it never opened.
+        QVERIFY(w->familyWindow(QStringLiteral("HEA")));
+        QVERIFY(!w->familyWindow(QStringLiteral("HEM")));
+        QCOMPARE(windowsOf(*w, "TAceroFm"), 0);
     }
 
     // A report that fails reaches the general error report, and nothing is
