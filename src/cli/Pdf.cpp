@@ -7,10 +7,14 @@
 #include "data/Table.h"
 #include "i18n/IvBinaryDictionary.h"
 #include "i18n/TranslateString.h"
+#include "reports/CataloguePrint.h"
 #include "reports/FamilyCatalogue.h"
 #include "reports/ReportOutput.h"
+#include "reports/SheetPage.h"
 #include "reports/SteelCatalogue.h"
 #include "reports/ToleranceCatalogue.h"
+#include "sheets/TShowDetailFm.h"
+#include "sheets/TShowPropFm.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,6 +22,7 @@
 #include <cmath>
 #include <exception>
 #include <stdexcept>
+#include <utility>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -29,7 +34,9 @@ namespace {
 const char kPdfUsage[] =
     "usage: tolmo-cli pdf OUT.pdf REPORT... [--lang EN|ES] [--select FIELD:LOW:HIGH]... [--dir DIR]\n"
     "       REPORT: FAMILY-properties, FAMILY-detailing or FAMILY-tolerances, FAMILY one of HEA, HEB, HEM, IPE,\n"
-    "       IPN, UPN, ANG; steel-mechanical, steel-chemical or steel-designations";
+    "       IPN, UPN, ANG; steel-mechanical, steel-chemical or steel-designations; all (the 24 catalogues of\n"
+    "       Print > All Reports); sheet:DESIGNATION or detail:DESIGNATION (the property or detailing page of\n"
+    "       one size, such as \"sheet:HEB 200\")";
 
 int usage(QTextStream &err, const QString &problem)
 {
@@ -38,14 +45,68 @@ int usage(QTextStream &err, const QString &problem)
 }
 
 // One report named on the command line: a family catalogue (family and
-// kind), a family's tolerance catalogue (family, tolerances) or a steel
-// catalogue (steelPage 0, 1 or 2, no family).
+// kind), a family's tolerance catalogue (family, tolerances), a steel
+// catalogue (steelPage 0, 1 or 2, no family) or the page of one size
+// (designation, kind: the property or the detailing page).
 struct Request {
     const FamilyInfo *family = nullptr;
     CatalogueKind kind = CatalogueKind::Properties;
     bool tolerances = false;
     int steelPage = -1;
+    QString designation = {};
 };
+
+// The catalogues of All Reports, in its order.
+std::vector<Request> allRequests()
+{
+    std::vector<Request> requests;
+    for (const catalogueprint::Request &r : catalogueprint::allReports()) {
+        if (!r.family)
+            requests.push_back(Request{.steelPage = r.tab});
+        else if (r.tab == 2)
+            requests.push_back(Request{.family = r.family, .tolerances = true});
+        else
+            requests.push_back(Request{.family = r.family,
+                                       .kind = r.tab == 0 ? CatalogueKind::Properties : CatalogueKind::Detailing});
+    }
+    return requests;
+}
+
+// A designation as it is compared: without blanks, in capitals ("heb200"
+// finds "HEB 200").
+QString designationKey(const QString &designation)
+{
+    QString key;
+    for (QChar c : designation)
+        if (!c.isSpace())
+            key += c.toUpper();
+    return key;
+}
+
+// The table of the family whose rows hold the designation, positioned on
+// it; the families' tables are read in turn from dir until one holds it.
+// Throws when none does, and when a table read on the way cannot be.
+std::unique_ptr<Table> tableHolding(const QString &designation, const QString &dir, const FamilyInfo *&family)
+{
+    const QString wanted = designationKey(designation);
+    for (const FamilyInfo &f : allFamilies()) {
+        auto table = std::make_unique<Table>(*f.table());
+        table->setDirectory(dir);
+        table->setFileName(QString::fromLatin1(f.tableFile));
+        table->open();
+        const int designationField = table->fieldIndex(QStringLiteral("Designation"));
+        for (int row = 0; row < table->recordCount(); ++row) {
+            if (designationKey(table->value(row, designationField).toString()) == wanted) {
+                table->setCurrentRow(row);
+                family = &f;
+                return table;
+            }
+        }
+    }
+    throw std::runtime_error(QStringLiteral("There is no section %1 in the tables of %2")
+                                 .arg(designation.trimmed(), QDir::toNativeSeparators(dir))
+                                 .toStdString());
+}
 
 // The search criteria of a family, by kind: the very entries the search
 // dialogs and the record filter use.
@@ -76,6 +137,16 @@ QString criterionNames(SectionFamily family)
 
 std::optional<Request> parseReport(const QString &name)
 {
+    const std::pair<QLatin1String, CatalogueKind> pages[] = {{QLatin1String("sheet:"), CatalogueKind::Properties},
+                                                             {QLatin1String("detail:"), CatalogueKind::Detailing}};
+    for (const auto &[prefix, kind] : pages) {
+        if (name.startsWith(prefix, Qt::CaseInsensitive)) {
+            const QString designation = name.mid(prefix.size()).trimmed();
+            if (designation.isEmpty())
+                return std::nullopt;
+            return Request{.kind = kind, .designation = designation};
+        }
+    }
     const int dash = name.lastIndexOf(u'-');
     if (dash <= 0)
         return std::nullopt;
@@ -218,6 +289,11 @@ int pdfCommand(const QStringList &args, QTextStream &out, QTextStream &err, cons
 
     std::vector<Request> requests;
     for (const QString &name : positional) {
+        if (name.compare(u"all", Qt::CaseInsensitive) == 0) {
+            for (const Request &r : allRequests())
+                requests.push_back(r);
+            continue;
+        }
         const std::optional<Request> r = parseReport(name);
         if (!r)
             return usage(err, QStringLiteral("unknown report %1").arg(name));
@@ -260,6 +336,19 @@ int pdfCommand(const QStringList &args, QTextStream &out, QTextStream &err, cons
         std::vector<std::unique_ptr<Table>> tables;
         std::vector<std::unique_ptr<Report>> reports;
         for (const Request &r : requests) {
+            if (!r.designation.isEmpty()) {
+                // The texts the sheet of that size shows, on its page.
+                const FamilyInfo *family = nullptr;
+                auto table = tableHolding(r.designation, dir, family);
+                const bool property = r.kind == CatalogueKind::Properties;
+                const SheetTexts texts = property ? TShowPropFm::sheetTexts(*table, *family)
+                                                  : TShowDetailFm::sheetTexts(*table, *family);
+                auto report = std::make_unique<SheetPage>(
+                    property ? sheetpage::propertyLayout() : sheetpage::detailLayout(), &context);
+                report->Ajusta(*family, texts);
+                reports.push_back(std::move(report));
+                continue;
+            }
             if (r.steelPage >= 0) {
                 auto table = std::make_unique<Table>(*steelcatalogue::layouts()[size_t(r.steelPage)].table);
                 table->setDirectory(dir);

@@ -88,6 +88,17 @@ private slots:
         // The HE property catalogue of an empty selection has no page: a
         // PDF of nothing else holds one blank page.
         QTest::newRow("empty selection") << QStringList{"HEB-properties", "--select", "h:5000:"} << 1 << true;
+        // All Reports: 24 catalogues, each of at least one page.
+        QTest::newRow("all") << QStringList{"all"} << 24 << false;
+        QTest::newRow("all in Spanish") << QStringList{"ALL", "--lang", "ES"} << 24 << false;
+        // The page of one size: one page each, the designation matched
+        // whatever its case and spacing.
+        QTest::newRow("property page") << QStringList{"sheet:HEB 200"} << 1 << true;
+        QTest::newRow("detailing page, any case and spacing") << QStringList{"DETAIL:ipn200"} << 1 << true;
+        QTest::newRow("angle pages in Spanish")
+            << QStringList{"sheet:L 100x100x10", "detail: l 100 x 100 x 10 ", "--lang", "es"} << 2 << true;
+        QTest::newRow("page beside a catalogue and a selection")
+            << QStringList{"sheet:UPN 200", "UPN-properties", "--select", "h:200:300"} << 2 << true;
     }
 
     // Exit 0, nothing said, a PDF of that many pages (or at least that many:
@@ -139,6 +150,10 @@ private slots:
         QTest::newRow("no steel table") << QStringList{"steel-chemical"} << "EMPTY" << 1 << "AceroQUI.db";
         QTest::newRow("unknown option") << QStringList{"HEB-properties", "--fast"} << app << 2 << "unknown option";
         QTest::newRow("no table") << QStringList{"HEB-properties"} << "EMPTY" << 1 << "HEB.DB";
+        QTest::newRow("unknown designation") << QStringList{"HEB-properties", "sheet:HEB 999"} << app << 1
+                                             << "There is no section HEB 999";
+        QTest::newRow("page without designation") << QStringList{"detail: "} << app << 2 << "unknown report";
+        QTest::newRow("all without every table") << QStringList{"all"} << "HEB-only" << 1 << ".DB";
         QTest::newRow("Spanish without dictionary") << QStringList{"HEB-properties", "--lang", "ES"} << "EMPTY" << 1
                                                     << "PTolmo2.dll";
     }
