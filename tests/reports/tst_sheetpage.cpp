@@ -12,7 +12,9 @@
 #include "sheets/TShowDetailFm.h"
 #include "sheets/TShowPropFm.h"
 
+#include <QAction>
 #include <QFile>
+#include <QMenu>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -304,12 +306,16 @@ private slots:
             g_dialogs = 0;
             g_informed.clear();
             const auto sheet = sheetOn(QStringLiteral("IPE"), QStringLiteral("IPE 300"), property);
-            // The sheet's Print button asks for the page, as the main window
+            // The sheet's Print button (property sheet) or its context menu's
+            // Print (detailing sheet) asks for the page, as the main window
             // wires it.
             bool printed = false;
             connect(sheet.get(), &SectionSheet::printRequested, sheet.get(),
                     [&] { printed = sheetprint::printSheet(*sheet); });
-            sheet->findChild<QPushButton *>(QStringLiteral("Imprimir"))->click();
+            if (property)
+                sheet->findChild<QPushButton *>(QStringLiteral("Imprimir"))->click();
+            else
+                sheet->contextMenu()->findChild<QAction *>(QStringLiteral("ImprimirMn"))->trigger();
             QCOMPARE(g_dialogs, printer ? 1 : 0);
             QCOMPARE(printed, pages > 0);
             QCOMPARE(pdfPages(g_file), pages);
