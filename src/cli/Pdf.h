@@ -15,8 +15,9 @@ class Table;
 namespace cli {
 
 // pdf OUT.pdf REPORT... [--lang EN|ES] [--select FIELD:LOW:HIGH]... [--dir DIR]
-// Writes the named catalogues, in the order given, into one PDF without a
-// display. args are those after "pdf". Exit codes as run()'s; a failed run
+// Writes the named reports, in the order given, into one PDF without a
+// display: catalogues, "all" (those of Print > All Reports) and the page a
+// sheet prints for one size ("sheet:HEB 200", "detail:HEB 200"). args are those after "pdf". Exit codes as run()'s; a failed run
 // leaves no file behind.
 int pdfCommand(const QStringList &args, QTextStream &out, QTextStream &err, const QString &defaultDir);
 
