@@ -110,6 +110,8 @@ SectionSheet::SectionSheet(const SheetLayout &layout, FamilyWindow *window)
 
 SectionSheet::~SectionSheet() = default;
 
+FamilyWindow *SectionSheet::familyWindow() const { return m_window; }
+
 void SectionSheet::buildBottomBar()
 {
     const int width = m_layout.client.width();

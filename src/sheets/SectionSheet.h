@@ -3,6 +3,7 @@
 #include "data/SectionFamily.h"
 
 #include <QDialog>
+#include <QFrame>
 #include <QList>
 #include <QPoint>
 #include <QPointer>
@@ -75,6 +76,11 @@ protected:
     // The sheet shows the current row of window's table (window may be
     // nullptr: the sheet then stays empty); the window is its parent.
     SectionSheet(const SheetLayout &layout, FamilyWindow *window);
+
+    // The family window the sheet was given, or nullptr.
+    FamilyWindow *familyWindow() const;
+    // The bottom bar, for a sheet's own commands beside Print and Help.
+    QFrame *bottomBar() const { return findChild<QFrame *>(QStringLiteral("Panel1")); }
 
     // The last step of a sheet's constructor: FormCreate, then the
     // translator (it must see the final class of the window).
