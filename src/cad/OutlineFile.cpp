@@ -15,10 +15,12 @@
 #include <QSvgGenerator>
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace cad {
 
