@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include "cad/OutlineFile.h"
 #include "cli/Pdf.h"
 #include "cli/Verify.h"
 #include "data/Declarations.h"
@@ -13,6 +14,7 @@ namespace {
 const char kUsage[] = "usage: tolmo-cli export TABLE [--raw] [--dir DIR]\n"
                        "       tolmo-cli verify [--dir DIR]\n"
                        "       tolmo-cli seal TABLE [--dir DIR]\n"
+                       "       tolmo-cli outline DESIGNATION OUT.dxf|OUT.svg [--dir DIR]\n"
                        "       tolmo-cli pdf OUT.pdf REPORT... [--lang EN|ES] [--select FIELD:LOW:HIGH]... [--dir DIR]";
 
 int usage(QTextStream &err, const QString &problem)
@@ -92,6 +94,18 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err, const QStri
             const int code = sealTable(positional.first(), dir, out);
             out.flush();
             return code;
+        }
+        if (command == u"outline") {
+            // The designation may come in one argument or in several
+            // ("HEB 300" unquoted); the file is the last.
+            if (positional.size() < 2 || raw)
+                return usage(err, QStringLiteral("outline takes a designation and an output file, and no --raw"));
+            const QString output = positional.takeLast();
+            if (!cad::formatOf(output)) {
+                return usage(err, QStringLiteral("the outline file must end in .dxf or .svg, not %1")
+                                      .arg(output));
+            }
+            return outlineCommand(positional.join(u' '), output, dir);
         }
         return usage(err, QStringLiteral("unknown command %1").arg(command));
     } catch (const std::exception &e) {

@@ -4,6 +4,10 @@
 #include <QStringList>
 #include <QTextStream>
 
+namespace cad {
+struct SectionDrawing;
+}
+
 // The command-line tool: the catalogue's tables for machines and for data
 // suppliers. Exit codes: 0 success, 1 failure (one line on err), 2 usage.
 namespace cli {
@@ -19,6 +23,14 @@ int exportTable(const QString &fileName, bool raw, const QString &dir, QTextStre
 // (every check of the catalogue's open, and verify's for a section table)
 // and only then writes its content checksum.
 int sealTable(const QString &fileName, const QString &dir, QTextStream &out);
+
+// outline DESIGNATION OUT.dxf|OUT.svg [--dir DIR]: the exact outline of a
+// size for CAD (cad::writeOutlineFile).
+int outlineCommand(const QString &designation, const QString &output, const QString &dir);
+// The drawing of the size whose designation, blanks and case aside, is the
+// one given ("heb300" is "HEB 300"), from the section tables in dir; throws
+// std::runtime_error when none is.
+cad::SectionDrawing sectionNamed(const QString &designation, const QString &dir);
 
 // One CSV cell: quoted when it holds a comma, a quote or a line break.
 QString csvCell(const QString &text);

@@ -321,6 +321,7 @@ const SectionKind kAngle{
     .gaugeMax = "Emax",
     .stiffBearing = nullptr,
     .webDepth = nullptr,
+    .sheetUpsideDown = true,
 };
 
 // The tolerances tab's title names the family as the tolerance standard does.

@@ -88,6 +88,9 @@ struct SectionKind {
     double (*stiffBearing)(const Record &row);
     // The field of the published web depth compared with the outline's, or nullptr.
     const char *webDepth;
+    // The property sheet draws the outline upside down: an angle's heel at
+    // the top left, its legs running right and down.
+    bool sheetUpsideDown = false;
 };
 
 // The translator targets of a section window: every caption, hint, item

@@ -379,6 +379,25 @@ Outline Outline::quarterTurned() const
     return Outline(std::move(edges));
 }
 
+Outline Outline::mirrored() const
+{
+    // Mirroring turns the sense of the boundary round; walking it backwards
+    // turns it back, so each piece runs from its mirrored end to its
+    // mirrored start, and an arc from -a1 to -a0 keeps its sense of turning.
+    std::vector<Edge> edges(m_edges.rbegin(), m_edges.rend());
+    const auto mirror = [](Point p) { return Point{p.x, -p.y}; };
+    for (Edge &e : edges) {
+        const Point from = mirror(e.p1), to = mirror(e.p0);
+        e.p0 = from;
+        e.p1 = to;
+        e.centre = mirror(e.centre);
+        const double a0 = -e.a1, a1 = -e.a0;
+        e.a0 = a0;
+        e.a1 = a1;
+    }
+    return Outline(std::move(edges));
+}
+
 Outline Outline::translated(double dx, double dy) const
 {
     std::vector<Edge> edges = m_edges;

@@ -78,6 +78,9 @@ public:
     // The same outline turned a quarter turn counter-clockwise about the
     // origin: (x, y) becomes (-y, x).
     Outline quarterTurned() const;
+    // The mirror image about the x axis, (x, y) becoming (x, -y), still
+    // going counter-clockwise.
+    Outline mirrored() const;
     Outline translated(double dx, double dy) const;
 
 private:

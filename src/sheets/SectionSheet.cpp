@@ -197,6 +197,7 @@ void SectionSheet::Atualiza(int step)
         slot->adjustSize();
     }
     setWindowTitle(m_perfil->text());
+    fillMore(table, *m_family);
 }
 
 SheetTexts SectionSheet::fillTexts(const SheetLayout &layout, const Table &table, const SheetFills &fills)

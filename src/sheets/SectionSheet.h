@@ -3,6 +3,7 @@
 #include "data/SectionFamily.h"
 
 #include <QDialog>
+#include <QFrame>
 #include <QList>
 #include <QPoint>
 #include <QPointer>
@@ -102,6 +103,12 @@ protected:
     // The sheet shows the current row of window's table (window may be
     // nullptr: the sheet then stays empty); the window is its parent.
     SectionSheet(const SheetLayout &layout, FamilyWindow *window);
+
+    // The bottom bar, for a sheet's own commands beside Print and Help.
+    QFrame *bottomBar() const { return findChild<QFrame *>(QStringLiteral("Panel1")); }
+    // What a sheet does beyond its slots once it is filled from table's
+    // current record (a row or none).
+    virtual void fillMore(const Table &, const FamilyInfo &) {}
 
     // The last step of a sheet's constructor: FormCreate, then the
     // translator (it must see the final class of the window).

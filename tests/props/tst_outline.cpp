@@ -219,6 +219,38 @@ private slots:
         QCOMPARE_REL(b.perimeter, a.perimeter, 1e-12);
     }
 
+    void mirrorImageStaysCounterClockwise()
+    {
+        // The angle's legs along +x and +y become legs along +x and -y:
+        // the same area and second moments, the product of inertia and the
+        // centroid's height change sign, and the boundary still runs
+        // counter-clockwise piece after piece (a clockwise one would give a
+        // negative area).
+        const Outline o = props::equalLegAngle(100, 10, 12, 6).outline;
+        const Outline m = o.mirrored();
+        const props::PlaneProperties a = props::planeProperties(o);
+        const props::PlaneProperties b = props::planeProperties(m);
+        QCOMPARE_REL(b.area, a.area, 1e-12);
+        QVERIFY(b.area > 0);
+        QCOMPARE_REL(b.Ixx, a.Ixx, 1e-12);
+        QCOMPARE_REL(b.Iyy, a.Iyy, 1e-12);
+        QCOMPARE_REL(b.Ixy, -a.Ixy, 1e-12);
+        QCOMPARE_REL(b.yc, -a.yc, 1e-12);
+        QCOMPARE_REL(b.xc, a.xc, 1e-12);
+        QCOMPARE_REL(b.perimeter, a.perimeter, 1e-12);
+        const std::vector<props::Edge> &edges = m.edges();
+        for (size_t i = 0; i < edges.size(); ++i) {
+            const props::Edge &e = edges[i], &next = edges[(i + 1) % edges.size()];
+            QVERIFY(std::hypot(e.p1.x - next.p0.x, e.p1.y - next.p0.y) < 1e-9);
+            if (e.arc) {
+                QVERIFY(std::fabs(e.centre.x + e.radius * std::cos(e.a0) - e.p0.x) < 1e-9);
+                QVERIFY(std::fabs(e.centre.y + e.radius * std::sin(e.a1) - e.p1.y) < 1e-9);
+            }
+        }
+        QVERIFY(m.contains({5, -50}));
+        QVERIFY(!m.contains({5, 50}));
+    }
+
     void overlappingRoundingsAreRefused()
     {
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument,

@@ -4,6 +4,7 @@
 // bottom bar, context menu, help, logo and translator.
 #include "support/TestContext.h"
 #include "SheetFixture.h"
+#include "browse/ErrorReport.h"
 #include "browse/FamilyWindow.h"
 #include "data/CalcFields.h"
 #include "sheets/TShowPropFm.h"
@@ -428,6 +429,11 @@ private slots:
             QCOMPARE(b->toolTip(), QString(hint));
             QVERIFY(static_cast<const TSpeedButton *>(b)->autoRaise());
         }
+        // Save Outline between Help and the arrows.
+        const QWidget *contorno = sheet.findChild<QPushButton *>("ContornoBt");
+        QCOMPARE(static_cast<const QPushButton *>(contorno)->text(), QString("Save &Outline..."));
+        QVERIFY(contorno->x() > sheet.findChild<QWidget *>("HelpBtn")->geometry().right());
+        QVERIFY(contorno->geometry().right() < sheet.findChild<QWidget *>("AnteriorBt")->x());
         QVERIFY(sheet.findChild<QWidget *>("AnteriorBt")->x() < sheet.findChild<QWidget *>("ProximoBt")->x());
         QVERIFY(sheet.findChild<QWidget *>("ProximoBt")->geometry().right() < sheet.width());
     }
@@ -438,8 +444,104 @@ private slots:
         QStringList items;
         for (const QAction *a : sheet.contextMenu()->actions())
             items << (a->isSeparator() ? QStringLiteral("-") : a->objectName() + ' ' + a->text());
-        QCOMPARE(items, (QStringList{"ImprimirMn &Print", "-", "AnteriorMn P&revious", "ProximoMn &Next", "-",
-                                     "CerrarMn &Close"}));
+        QCOMPARE(items, (QStringList{"ImprimirMn &Print", "ContornoMn Save &Outline...", "-", "AnteriorMn P&revious",
+                                     "ProximoMn &Next", "-", "CerrarMn &Close"}));
+    }
+
+    // Save Outline... writes the outline of the size shown, as DXF or SVG by
+    // the name chosen, from the button or the menu item; the dialog is
+    // offered the designation in the folder of the last outline saved.
+    void saveOutline_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<int>("step"); // before saving
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("shown"); // the size written
+        QTest::newRow("button, DXF") << "HEB" << "HEB 200" << 0 << "ContornoBt" << "a.dxf" << "HEB 200";
+        QTest::newRow("menu item, SVG") << "UPN" << "UPN 200" << 0 << "ContornoMn" << "b.svg" << "UPN 200";
+        QTest::newRow("after Next") << "HEB" << "HEB 200" << 1 << "ContornoMn" << "c.svg" << "HEB 300";
+        QTest::newRow("angle") << "ANG" << "L 20x20x3" << 0 << "ContornoBt" << "d.SVG" << "L 20x20x3";
+    }
+    void saveOutline()
+    {
+        QFETCH(QString, family);
+        QFETCH(QString, row);
+        QFETCH(int, step);
+        QFETCH(QString, command);
+        QFETCH(QString, file);
+        QFETCH(QString, shown);
+        QTemporaryDir out;
+        const QString target = QDir(out.path()).filePath(file);
+        const auto sheet = sheetOn(family, row);
+        sheet->Atualiza(step);
+        QStringList offered;
+        sheet->setFileChooser([&](QWidget *parent, const QString &suggested) {
+            offered << suggested;
+            return parent == sheet.get() ? target : QString();
+        });
+        if (auto *action = sheet->findChild<QAction *>(command))
+            action->trigger();
+        else
+            sheet->findChild<QAbstractButton *>(command)->click();
+        QCOMPARE(offered.size(), 1);
+        QCOMPARE(QFileInfo(offered.first()).fileName(), shown + ".dxf");
+        QFile f(target);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        if (file.endsWith("dxf"))
+            QVERIFY(bytes.contains("OUTLINE") && bytes.contains("ARC"));
+        else
+            QVERIFY(bytes.contains("<title>" + shown.toUtf8() + "</title>"));
+        // The next outline is offered in the same folder.
+        sheet->findChild<QAbstractButton *>("ContornoBt")->click();
+        QCOMPARE(QFileInfo(offered.last()).absolutePath(), QFileInfo(target).absolutePath());
+    }
+
+    void cancelledOutlineWritesNothing()
+    {
+        QTemporaryDir out;
+        const auto sheet = sheetOn("HEB", "HEB 200");
+        sheet->setFileChooser([](QWidget *, const QString &) { return QString(); });
+        sheet->findChild<QAbstractButton *>("ContornoBt")->click();
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList());
+        QCOMPARE(sheet->windowTitle(), QString("HEB 200"));
+    }
+
+    // A file that cannot be written goes to the general error report, which
+    // names it; nothing is left behind and the sheet stays.
+    void outlineWriteFailureIsReported()
+    {
+        static QStringList reports;
+        reports.clear();
+        errorreport::setPresenter([](const QString &, const QString &text) { reports << text; });
+        QTemporaryDir out;
+        const QString target = QDir(out.path()).filePath("missing/HEB 200.dxf");
+        const auto sheet = sheetOn("HEB", "HEB 200");
+        sheet->show();
+        sheet->setFileChooser([&](QWidget *, const QString &) { return target; });
+        sheet->findChild<QAction *>("ContornoMn")->trigger();
+        errorreport::setPresenter(nullptr);
+        QCOMPARE(reports, QStringList{QString("The file %1 could not be written.").arg(target)});
+        QVERIFY(!QFile::exists(target));
+        QVERIFY(sheet->isVisible());
+    }
+
+    // No size shown, no outline: the command is off.
+    void outlineCommandNeedsASize()
+    {
+        FamilyWindow &w = window("HEB");
+        search(w, 1, {true, MoreThan, 5000, 0});
+        TShowPropFm sheet(&w);
+        sheet.Atualiza(0);
+        QVERIFY(!sheet.findChild<QAbstractButton *>("ContornoBt")->isEnabled());
+        QVERIFY(!sheet.findChild<QAction *>("ContornoMn")->isEnabled());
+        TShowPropFm alone;
+        QVERIFY(!alone.findChild<QAbstractButton *>("ContornoBt")->isEnabled());
+        const auto shown = sheetOn("HEB", "HEB 200");
+        QVERIFY(shown->findChild<QAbstractButton *>("ContornoBt")->isEnabled());
+        QVERIFY(shown->findChild<QAction *>("ContornoMn")->isEnabled());
     }
 
     void commands_data()
