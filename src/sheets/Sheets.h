@@ -6,8 +6,9 @@ class FamilyWindow;
 namespace sheets {
 
 // Opens the sheet of a family window's current row: tab 0 the property
-// sheet, tab 1 the detailing sheet (other tabs: nothing). The sheet is shown modally and
-// released when it closes, also when an error escapes.
+// sheet, tab 1 the detailing sheet (other tabs, or no current row: nothing).
+// The sheet is shown modally and released when it closes, also when an
+// error escapes.
 void open(FamilyWindow *window, int tab);
 
 } // namespace sheets
