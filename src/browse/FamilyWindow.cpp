@@ -209,6 +209,8 @@ QWidget *FamilyWindow::buildLeftColumn()
     m_datosBt = box.add("DatosBt", "&Data", "Show the data of selected section");
     m_busquedaBt = box.add("BusquedaBt", "&Search");
     m_busquedaBt->setCheckable(true);
+    // The latched mark fits the caption's height: the button keeps its size.
+    m_busquedaBt->setIconSize(QSize(12, 12));
     connect(m_busquedaBt, &QPushButton::toggled, this, guard(this, &FamilyWindow::showSearchLatched));
     auto *okBtn = box.add("OKBtn", "&Close");
     auto *helpBtn = box.add("HelpBtn", "&Help");
