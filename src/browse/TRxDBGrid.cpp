@@ -166,8 +166,9 @@ void TRxDBGrid::updateGeometries()
         return;
     m_updating = true;
     const auto done = qScopeGuard([this] { m_updating = false; });
-    // Showing or hiding the scroll bar resizes the viewport, which lays the
-    // view out again: the range is set once that has settled.
+    // A new range may show or hide the scroll bar, which resizes the
+    // viewport and lays the view out again; that nested pass leaves the
+    // range to this one.
     QScrollBar *bar = horizontalScrollBar();
     const int limit = columnScrollLimit();
     bar->setRange(0, limit);
