@@ -31,6 +31,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainterPath>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollArea>
@@ -208,6 +209,9 @@ QWidget *FamilyWindow::buildLeftColumn()
     m_datosBt = box.add("DatosBt", "&Data", "Show the data of selected section");
     m_busquedaBt = box.add("BusquedaBt", "&Search");
     m_busquedaBt->setCheckable(true);
+    // The latched mark fits the caption's height: the button keeps its size.
+    m_busquedaBt->setIconSize(QSize(12, 12));
+    connect(m_busquedaBt, &QPushButton::toggled, this, guard(this, &FamilyWindow::showSearchLatched));
     auto *okBtn = box.add("OKBtn", "&Close");
     auto *helpBtn = box.add("HelpBtn", "&Help");
     m_logo = box.finish(false);
@@ -346,18 +350,69 @@ void FamilyWindow::HelpBtnClick()
 
 void FamilyWindow::DataSource1DataChange()
 {
-    const int recNo = m_table->recNo();
-    m_regT->setText(chrome::recordCounter(recNo));
+    // With no row current (a search that selects nothing) the labels are
+    // blank rather than showing zeros of a size that is not there.
+    const bool row = m_table->isOpen() && m_table->currentRow() >= 0;
+    QString counter = row ? chrome::recordCounter(m_table->recNo())
+                          : searchInForce() ? texts::TranslateString(QStringLiteral("No size matches")) : QString();
+    if (searchInForce() && m_table->isOpen()) {
+        counter += u'\n' + texts::TranslateString(QStringLiteral("%1 of %2 sizes"))
+                               .arg(m_table->recordCount())
+                               .arg(m_table->fileRecordCount());
+    }
+    m_regT->setText(counter);
     const QChar point = display::systemDecimalPoint();
     for (int i = 0; i < m_dimLabels.size(); ++i) {
         const DimensionLabel &dim = m_kind->dimensions[i];
         const double value = m_table->field(QString::fromLatin1(dim.field)).asFloat();
-        m_dimLabels[i]->setText(QString::fromLatin1(dim.prefix) + display::fixed(value, dim.decimals, point)
-                                + QStringLiteral(" mm"));
+        m_dimLabels[i]->setText(row ? QString::fromLatin1(dim.prefix) + display::fixed(value, dim.decimals, point)
+                                          + QStringLiteral(" mm")
+                                    : QString());
     }
     m_dbText1->setText(m_table->field(QStringLiteral("Designation")).asString());
     m_dbText2->setText(m_table->field(QString::fromLatin1(m_kind->dataLabel2)).displayText(point));
     m_dbText3->setText(m_table->field(QString::fromLatin1(m_kind->dataLabel3)).displayText(point));
+    updateCommands();
+}
+
+void FamilyWindow::updateCommands()
+{
+    const bool browsing = m_tab != 2;
+    const bool row = m_table->isOpen() && m_table->currentRow() >= 0;
+    m_datosBt->setEnabled(browsing && row);
+    m_busquedaBt->setEnabled(browsing);
+    m_navigator->setEnabled(browsing && row);
+}
+
+void FamilyWindow::showSearchLatched(bool latched)
+{
+    // A checked push button differs little from a raised one in most styles:
+    // a latched Search button is tinted, bold and marked with a funnel.
+    m_busquedaBt->setPalette(QPalette());
+    m_busquedaBt->setFont(QFont());
+    m_busquedaBt->setIcon(QIcon());
+    if (!latched)
+        return;
+    QPalette p = m_busquedaBt->palette();
+    // Styles that dither a checked button mix Button with Light: both tinted.
+    const QColor tint(255, 200, 100);
+    p.setColor(QPalette::Button, tint);
+    p.setColor(QPalette::Light, tint);
+    p.setColor(QPalette::Midlight, tint);
+    p.setColor(QPalette::ButtonText, Qt::black);
+    m_busquedaBt->setPalette(p);
+    QFont bold = m_busquedaBt->font();
+    bold.setBold(true);
+    m_busquedaBt->setFont(bold);
+    QPainterPath funnel;
+    funnel.moveTo(1, 2);
+    funnel.lineTo(15, 2);
+    funnel.lineTo(9.5, 8.5);
+    funnel.lineTo(9.5, 14);
+    funnel.lineTo(6.5, 12);
+    funnel.lineTo(6.5, 8.5);
+    funnel.closeSubpath();
+    m_busquedaBt->setIcon(chrome::glyph(funnel));
 }
 
 void FamilyWindow::PageControl1Change(int tab)
@@ -367,13 +422,11 @@ void FamilyWindow::PageControl1Change(int tab)
     m_dbText2->setVisible(tab != 1);
     m_dbText3->setVisible(tab != 1);
     m_tab = tab;
-    const bool browsing = tab != 2;
-    m_datosBt->setEnabled(browsing);
-    m_busquedaBt->setEnabled(browsing);
-    m_navigator->setEnabled(browsing);
+    updateCommands();
     // The other tab's criteria apply now: the rows read at open are filtered
-    // again, so a file changed underneath since then cannot matter.
-    m_table->refilter();
+    // again, so a file changed underneath since then cannot matter. The size
+    // the user had stays current when the new tab's rows include it.
+    m_table->refilter(Table::Current::Kept);
 }
 
 void FamilyWindow::FillTolerancias()
@@ -429,15 +482,18 @@ void FamilyWindow::showFigure()
 
 void FamilyWindow::DatosBtClick()
 {
-    if (m_tab == 2)
+    // No sheet on the tolerances tab, nor on a search that selected nothing.
+    if (m_tab == 2 || !m_table->isOpen() || m_table->currentRow() < 0)
         return;
     m_context->setSheetFamilyKey(familyKey());
     emit sheetRequested(m_tab);
 }
 
+bool FamilyWindow::searchInForce() const { return m_busquedaBt && m_busquedaBt->isChecked() && m_tab != 2; }
+
 bool FamilyWindow::filterRecord(const Record &row) const
 {
-    if (!m_busquedaBt || !m_busquedaBt->isChecked() || m_tab == 2)
+    if (!searchInForce())
         return true;
     const bool property = m_tab == 0;
     const std::vector<SearchCriterion> &criteria = property ? m_property : m_detail;
@@ -459,10 +515,11 @@ bool FamilyWindow::Filtrado(int kind) const
 
 void FamilyWindow::BusquedaBtClick()
 {
-    // Whatever the dialog does, the rows are filtered again by the new state.
+    // Whatever the dialog does, the rows are filtered again by the new state;
+    // the size the user had stays current when the search keeps it.
     struct Refilter {
         Table *table;
-        ~Refilter() { table->refilter(); }
+        ~Refilter() { table->refilter(Table::Current::Kept); }
     } refilter{m_table};
     if (!m_busquedaBt->isChecked() || m_tab == 2)
         return;

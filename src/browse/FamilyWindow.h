@@ -50,6 +50,9 @@ public:
     int detailCriteriaCount() const { return int(m_detail.size()); }
     // Whether a search of that kind (1 property, 2 detailing) is in force.
     bool Filtrado(int kind) const;
+    // Whether the rows are filtered now: the Search button is pressed and a
+    // browsing tab is shown (even with no criterion ticked).
+    bool searchInForce() const;
     // The record filter: whether a row passes the criteria of the active tab.
     bool filterRecord(const Record &row) const;
 
@@ -80,6 +83,10 @@ private:
     QWidget *buildLeftColumn();
     QWidget *buildTabs();
     void showFigure();
+    // Data, Search and the navigator, by the tab and whether a row is current.
+    void updateCommands();
+    // The Search button shows plainly whether it is latched.
+    void showSearchLatched(bool latched);
 
     const FamilyInfo *m_family;
     AppContext *m_context;

@@ -1,8 +1,9 @@
 #include "browse/TBoundEdit.h"
 
+#include "data/DisplayFormat.h"
+
 #include <QApplication>
 #include <QFocusEvent>
-#include <QLocale>
 #include <QValidator>
 
 #include <algorithm>
@@ -10,24 +11,24 @@
 
 namespace {
 
+// A decimal separator as the user may type it: the full stop, the comma, or
+// the program's own separator. Bounds have no thousands, so neither mark can
+// be a group separator here.
+bool isSeparator(QChar c) { return c == u'.' || c == u',' || c == display::systemDecimalPoint(); }
+
 // Keeps the text of a bound box readable as a number at every keystroke and
-// paste. A typed '.' or ',' stands for the locale's decimal separator unless
-// the locale groups thousands with it, so the keypad's separator key works
-// under any locale.
+// paste. A typed '.' or ',' becomes the program's decimal separator, so
+// "12,5" and "12.5" both read 12.5 in either language.
 class BoundValidator : public QValidator {
 public:
     using QValidator::QValidator;
 
     State validate(QString &input, int &) const override
     {
-        const QLocale locale;
-        const QString point = locale.decimalPoint();
-        const QString group = locale.groupSeparator();
-        if (point.size() == 1) {
-            for (QChar &c : input) {
-                if ((c == u'.' || c == u',') && QString(c) != group)
-                    c = point.front();
-            }
+        const QChar point = display::systemDecimalPoint();
+        for (QChar &c : input) {
+            if (isSeparator(c))
+                c = point;
         }
         double v = 0;
         return TBoundEdit::readText(input, &v) ? Acceptable : Invalid;
@@ -38,6 +39,10 @@ bool allDigits(QStringView s)
 {
     return std::all_of(s.begin(), s.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
+
+// v with two decimals and the program's decimal separator, ASCII digits and
+// no group separator.
+QString withPoint(QString s) { return s.replace(u'.', display::systemDecimalPoint()); }
 
 } // namespace
 
@@ -72,8 +77,7 @@ QString TBoundEdit::displayText(double v)
 {
     // Formatted by hand rather than by QLocale::toString so that the digits
     // stay ASCII and no group separator creeps in.
-    QString s = QString::number(v, 'f', 2);
-    return s.replace(u'.', QLocale().decimalPoint());
+    return withPoint(QString::number(v, 'f', 2));
 }
 
 QString TBoundEdit::editText(double v)
@@ -85,15 +89,15 @@ QString TBoundEdit::editText(double v)
         s.chop(1);
     if (s == u"0")
         return {};
-    return s.replace(u'.', QLocale().decimalPoint());
+    return withPoint(s);
 }
 
 bool TBoundEdit::readText(const QString &text, double *v)
 {
-    const QString point = QLocale().decimalPoint();
-    const qsizetype at = text.indexOf(point);
-    const QStringView whole = at < 0 ? QStringView(text) : QStringView(text).left(at);
-    const QStringView fraction = at < 0 ? QStringView() : QStringView(text).mid(at + point.size());
+    const auto at = std::find_if(text.begin(), text.end(), isSeparator);
+    const qsizetype split = at == text.end() ? -1 : qsizetype(at - text.begin());
+    const QStringView whole = split < 0 ? QStringView(text) : QStringView(text).left(split);
+    const QStringView fraction = split < 0 ? QStringView() : QStringView(text).mid(split + 1);
     if (fraction.size() > 2 || !allDigits(whole) || !allDigits(fraction))
         return false;
     const QString plain = (whole.isEmpty() ? QStringLiteral("0") : whole.toString()) + u'.' +

@@ -5,7 +5,8 @@
 #include <limits>
 
 // The numeric entry of a search bound: one non-negative value from 0 up to a
-// largest bound, typed with at most two decimals. Out-of-range values are
+// largest bound, typed with at most two decimals after a full stop or a comma
+// and shown with the program's decimal separator. Out-of-range values are
 // brought into range silently; keystrokes and pastes that would not leave a
 // number are refused with a beep.
 class TBoundEdit : public QLineEdit {
@@ -25,15 +26,16 @@ public:
     // the box's current state (display or editing).
     void setValue(double v);
 
-    // How a value shows without the focus: two decimals with the locale's
+    // How a value shows without the focus: two decimals with the program's
     // decimal separator and no group separators ("0.00").
     static QString displayText(double v);
     // How a value shows while it is edited: at most two decimals, no trailing
     // zeros, and nothing at all for 0.
     static QString editText(double v);
     // Reads a text of the box. False when it is not a non-negative number
-    // with at most two decimals in the current locale; an empty text and a
-    // lone decimal separator read 0.
+    // with at most two decimals after at most one decimal separator (a full
+    // stop, a comma or the program's own); an empty text and a lone
+    // separator read 0.
     static bool readText(const QString &text, double *v);
 
 protected:

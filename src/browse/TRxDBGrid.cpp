@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QScopeGuard>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 TRxDBGrid::TRxDBGrid(QWidget *parent) : QTableView(parent), m_frozen(new QTableView(this))
 {
@@ -127,14 +128,78 @@ void TRxDBGrid::updateFrozenColumns()
     updateFrozenGeometry();
 }
 
-void TRxDBGrid::updateFrozenGeometry()
+int TRxDBGrid::frozenWidth() const
 {
     int width = 0;
     for (int c = 0; c < m_frozenColumns; ++c)
         width += columnWidth(c);
-    m_frozen->setGeometry(verticalHeader()->width() + frameWidth(), frameWidth(), width,
-                          viewport()->height() + horizontalHeader()->height());
+    return width;
+}
+
+void TRxDBGrid::updateFrozenGeometry()
+{
+    // Exactly over the frozen columns of the viewport and their titles.
+    const QRect port = viewport()->geometry();
+    m_frozen->setGeometry(port.left(), port.top() - horizontalHeader()->height(), frozenWidth(),
+                          port.height() + horizontalHeader()->height());
     m_frozen->horizontalHeader()->setFixedHeight(horizontalHeader()->height());
+}
+
+int TRxDBGrid::columnScrollLimit() const
+{
+    const int count = m_model ? m_model->columnCount() : 0;
+    const int room = viewport()->width() - frozenWidth();
+    int fit = 0;
+    for (int c = count - 1, width = 0; c >= m_frozenColumns; --c) {
+        width += columnWidth(c);
+        if (width > room)
+            break;
+        ++fit;
+    }
+    return std::max(0, count - m_frozenColumns - std::max(fit, 1));
+}
+
+void TRxDBGrid::updateGeometries()
+{
+    QTableView::updateGeometries();
+    if (m_frozenColumns <= 0 || !m_model || m_updating)
+        return;
+    m_updating = true;
+    const auto done = qScopeGuard([this] { m_updating = false; });
+    // A new range may show or hide the scroll bar, which resizes the
+    // viewport and lays the view out again; that nested pass leaves the
+    // range to this one.
+    QScrollBar *bar = horizontalScrollBar();
+    const int limit = columnScrollLimit();
+    bar->setRange(0, limit);
+    bar->setSingleStep(1);
+    bar->setPageStep(std::max(1, m_model->columnCount() - m_frozenColumns - limit));
+    applyColumnScroll();
+    updateFrozenGeometry();
+}
+
+void TRxDBGrid::applyColumnScroll()
+{
+    const int count = m_model ? m_model->columnCount() : 0;
+    if (count <= m_frozenColumns) {
+        horizontalHeader()->setOffset(0);
+        return;
+    }
+    const int first = std::min(m_frozenColumns + horizontalScrollBar()->value(), count - 1);
+    const int offset = std::max(0, horizontalHeader()->sectionPosition(first) - frozenWidth());
+    if (horizontalHeader()->offset() != offset) {
+        horizontalHeader()->setOffset(offset);
+        viewport()->update();
+    }
+}
+
+void TRxDBGrid::scrollContentsBy(int dx, int dy)
+{
+    if (m_frozenColumns > 0 && dx != 0) {
+        applyColumnScroll();
+        dx = 0;
+    }
+    QTableView::scrollContentsBy(dx, dy);
 }
 
 void TRxDBGrid::showEvent(QShowEvent *event)
@@ -150,27 +215,32 @@ void TRxDBGrid::resizeEvent(QResizeEvent *event)
     updateFrozenGeometry();
 }
 
-QModelIndex TRxDBGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
-{
-    QModelIndex current = QTableView::moveCursor(cursorAction, modifiers);
-    // Keep a cell moved to by the keyboard clear of the frozen columns.
-    int frozenWidth = 0;
-    for (int c = 0; c < m_frozenColumns; ++c)
-        frozenWidth += columnWidth(c);
-    if (cursorAction == MoveLeft && current.column() >= m_frozenColumns
-        && visualRect(current).topLeft().x() < frozenWidth) {
-        const int newValue = horizontalScrollBar()->value() + visualRect(current).topLeft().x() - frozenWidth;
-        horizontalScrollBar()->setValue(newValue);
-    }
-    return current;
-}
-
 void TRxDBGrid::scrollTo(const QModelIndex &index, ScrollHint hint)
 {
-    if (!model() || index.column() >= m_frozenColumns)
+    if (!model() || m_frozenColumns <= 0 || !index.isValid()) {
         QTableView::scrollTo(index, hint);
-    else
-        QTableView::scrollTo(model()->index(index.row(), m_frozenColumns < model()->columnCount() ? m_frozenColumns : 0), hint);
+        return;
+    }
+    // Rows as the view scrolls them; the columns keep their place meanwhile.
+    QScrollBar *bar = horizontalScrollBar();
+    const int kept = bar->value();
+    {
+        const QSignalBlocker block(bar);
+        QTableView::scrollTo(index, hint);
+        bar->setValue(kept);
+    }
+    if (index.column() < m_frozenColumns)
+        return;
+    // A scrolling column comes into view whole, beside the frozen ones.
+    const int wanted = index.column() - m_frozenColumns;
+    int value = std::min(kept, wanted);
+    const int right = viewport()->width();
+    while (value < wanted && value < bar->maximum()
+           && horizontalHeader()->sectionPosition(index.column()) + columnWidth(index.column())
+                      - (horizontalHeader()->sectionPosition(m_frozenColumns + value) - frozenWidth())
+                  > right)
+        ++value;
+    bar->setValue(value);
 }
 
 void TRxDBGrid::followTable()

@@ -7,8 +7,11 @@ class TableModel;
 
 // A read-only grid bound to a table whose first columns stay in place while
 // the others scroll sideways (an overlay view sharing model and selection, as
-// in Qt's frozen-column example). Selecting a row makes it the table's current
-// row and moving the table moves the selection. A double-click is reported.
+// in Qt's frozen-column example). The others scroll by whole columns, the
+// first one shown always starting at the frozen columns' right edge, so no
+// part of a column peeks out beside them. Selecting a row makes it the
+// table's current row and moving the table moves the selection. A
+// double-click is reported.
 class TRxDBGrid : public QTableView {
     Q_OBJECT
 public:
@@ -18,6 +21,8 @@ public:
     void setTableModel(TableModel *model, int frozenColumns);
     TableModel *tableModel() const { return m_model; }
     QTableView *frozenView() const { return m_frozen; }
+    // The frozen columns' width: where the scrolling columns start.
+    int frozenWidth() const;
     // Widens every column whose title (in the header's font) or a value
     // would be cut; no column narrows.
     void growToFit();
@@ -28,11 +33,20 @@ signals:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+    // With frozen columns the horizontal scroll bar counts the scrolling
+    // columns scrolled out of sight rather than pixels.
+    void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
     void updateFrozenGeometry();
+    // The most scrolling columns that can be out of sight: the fewest that
+    // leave the last column wholly in view.
+    int columnScrollLimit() const;
+    // Shows the scrolling columns from the one the scroll bar names on, at
+    // the frozen columns' right edge.
+    void applyColumnScroll();
     void updateFrozenColumns();
     void applyWidths();
     // The width a column needs for its title, measured with titles, and its texts.
@@ -44,4 +58,5 @@ private:
     QTableView *m_frozen;
     int m_frozenColumns = 0;
     bool m_following = false;
+    bool m_updating = false;
 };

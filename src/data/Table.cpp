@@ -394,17 +394,23 @@ void Table::open()
     notifyData();
 }
 
-void Table::refilter()
+void Table::refilter(Current current)
 {
     if (!m_open)
         return;
+    const int kept = current == Current::Kept && m_current >= 0 ? m_visible[size_t(m_current)] : -1;
     m_visible.clear();
+    m_current = -1;
     for (size_t i = 0; i < m_rows.size(); ++i) {
-        if (!m_filtered || !m_filter || m_filter(Record(*m_decl, m_rows[i])))
+        if (!m_filtered || !m_filter || m_filter(Record(*m_decl, m_rows[i]))) {
+            if (int(i) == kept)
+                m_current = int(m_visible.size());
             m_visible.push_back(int(i));
+        }
     }
-    m_current = m_visible.empty() ? -1 : 0;
-    m_bof = true;
+    if (m_current < 0)
+        m_current = m_visible.empty() ? -1 : 0;
+    m_bof = m_current <= 0;
     m_eof = m_visible.empty();
     notifyReset();
     notifyData();

@@ -68,10 +68,14 @@ public:
     void setFilter(Filter filter) { m_filter = std::move(filter); }
     void setFiltered(bool filtered) { m_filtered = filtered; }
     bool isFiltered() const { return m_filtered; }
+    // Which row is current after the filter is applied again.
+    enum class Current { First, Kept };
     // Applies the filter again to the rows read at open, without reading the
     // file: the accepted rows are replaced and the first becomes current, as
-    // after an open. Cannot fail; a closed table stays closed.
-    void refilter();
+    // after an open; with Current::Kept the row that was current stays so
+    // when the filter still accepts it. Cannot fail; a closed table stays
+    // closed.
+    void refilter(Current current = Current::First);
 
     void first();
     void last();
@@ -82,6 +86,8 @@ public:
     // 1-based number of the current row among the accepted rows; 0 when none.
     int recNo() const { return m_current + 1; }
     int recordCount() const { return int(m_visible.size()); }
+    // The number of rows read at open, accepted or not.
+    int fileRecordCount() const { return int(m_rows.size()); }
     // 0-based position among the accepted rows, -1 when there is none.
     int currentRow() const { return m_current; }
     void setCurrentRow(int row);

@@ -2,6 +2,7 @@
 
 #include "browse/ErrorReport.h"
 #include "browse/FamilyWindow.h"
+#include "data/Table.h"
 #include "sheets/TShowDetailFm.h"
 #include "sheets/TShowPropFm.h"
 
@@ -11,6 +12,10 @@ namespace sheets {
 
 void open(FamilyWindow *window, int tab, const std::function<void(SectionSheet &)> &print)
 {
+    // A sheet shows one size: with none current there is nothing to show.
+    const Table *table = window->sectionTable();
+    if (!table->isOpen() || table->currentRow() < 0)
+        return;
     std::unique_ptr<SectionSheet> sheet;
     if (tab == 0)
         sheet = std::make_unique<TShowPropFm>(window);

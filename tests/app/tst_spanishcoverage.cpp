@@ -404,6 +404,14 @@ private:
                 recorder.stage = QStringLiteral("%1 window, tab %2").arg(key).arg(tab);
                 window->selectTab(tab);
             }
+            // The counter of a search in force, one that finds nothing.
+            recorder.stage = key + QStringLiteral(" window, empty search");
+            window->PropertyCriteria(1) = {true, MoreThan, 9999, 0};
+            auto *search = window->findChild<QAbstractButton *>(QStringLiteral("BusquedaBt"));
+            search->setChecked(true);
+            window->PageControl1Change(0);
+            search->setChecked(false);
+            window->PageControl1Change(0);
 
             recorder.stage = key + QStringLiteral(" search dialogs");
             if (key == u"ANG") {
@@ -535,7 +543,8 @@ private slots:
             printed = recorder.printed;
         }
         // The walk reached the texts of every kind of window.
-        for (const char *text : {"&File", "Section Search", "Previous section", "Steels", "Record ", "dmax bolt",
+        for (const char *text : {"&File", "Section Search", "Previous section", "Steels", "Record ", "No size matches",
+                                 "%1 of %2 sizes", "dmax bolt",
                                  "Do you want to exit?", "The help file %1 is missing.", "Print Preview", "Page",
                                  "Zoom to width", "Save as PDF...", "Catalogue of HEB Sections",
                                  "Group of Selected HEB Sections", "Steel Catalogue", "Equivalent designations",

@@ -145,14 +145,27 @@ void TestBoundEdit::typing_data()
     QTest::newRow("lone separator reads 0") << "C" << 9999.0 << "." << "." << false << 0.0 << "0.00";
     QTest::newRow("leading zeros") << "C" << 9999.0 << "007" << "007" << false << 7.0 << "7.00";
     QTest::newRow("nothing typed reads 0") << "C" << 9999.0 << "" << "" << false << 0.0 << "0.00";
-    QTest::newRow("',' groups thousands in C") << "C" << 9999.0 << "1,5" << "15" << true << 15.0 << "15.00";
-    QTest::newRow("comma locale: ','") << "es_ES" << 9999.0 << "12,5" << "12,5" << false << 12.5 << "12,50";
-    QTest::newRow("comma locale: '.' groups thousands")
-        << "es_ES" << 9999.0 << "12.5" << "125" << true << 125.0 << "125,00";
-    QTest::newRow("comma locale, blank groups: '.' is the decimal")
+    // Decimal separators: a full stop and a comma both stand for the
+    // program's separator, whatever the language groups thousands with, and
+    // the box shows the program's separator as soon as one is typed.
+    QTest::newRow("point program: '.'") << "en_US" << 9999.0 << "12.5" << "12.5" << false << 12.5 << "12.50";
+    QTest::newRow("point program: ','") << "en_US" << 9999.0 << "12,5" << "12.5" << false << 12.5 << "12.50";
+    QTest::newRow("point program: ',' in C") << "C" << 9999.0 << "1,05" << "1.05" << false << 1.05 << "1.05";
+    QTest::newRow("point program: leading ','") << "en_US" << 9999.0 << ",75" << ".75" << false << 0.75 << "0.75";
+    QTest::newRow("point program: trailing ','") << "en_US" << 9999.0 << "40," << "40." << false << 40.0 << "40.00";
+    QTest::newRow("point program: ',' then '.' refused")
+        << "en_US" << 9999.0 << "1,2.5" << "1.25" << true << 1.25 << "1.25";
+    QTest::newRow("point program: third decimal after ',' refused")
+        << "en_US" << 9999.0 << "12,345" << "12.34" << true << 12.34 << "12.34";
+    QTest::newRow("comma program: ','") << "es_ES" << 9999.0 << "12,5" << "12,5" << false << 12.5 << "12,50";
+    QTest::newRow("comma program: '.'") << "es_ES" << 9999.0 << "12.5" << "12,5" << false << 12.5 << "12,50";
+    QTest::newRow("comma program: '.' then ',' refused")
+        << "es_ES" << 9999.0 << "3.2,5" << "3,25" << true << 3.25 << "3,25";
+    QTest::newRow("comma program: third decimal after '.' refused")
+        << "es_ES" << 9999.0 << "3.257" << "3,25" << true << 3.25 << "3,25";
+    QTest::newRow("comma program: into range") << "es_ES" << 99.0 << "150.5" << "150,5" << false << 99.0 << "99,00";
+    QTest::newRow("comma program, blank groups: '.'")
         << "fr_FR" << 9999.0 << "12.5" << "12,5" << false << 12.5 << "12,50";
-    QTest::newRow("comma locale, blank groups: third decimal refused")
-        << "fr_FR" << 9999.0 << "3,257" << "3,25" << true << 3.25 << "3,25";
 }
 
 void TestBoundEdit::typing()
@@ -166,10 +179,11 @@ void TestBoundEdit::typing()
     QFETCH(QString, display);
 
     useLocale(locale);
-    // Rows relying on '.' standing for the decimal separator need a locale
-    // that does not group thousands with it.
-    if (locale == u"fr_FR")
-        QVERIFY(QLocale().groupSeparator() != u"." && QLocale().groupSeparator() != u",");
+    // The rows name the program's separator by the locale they choose.
+    if (locale == u"es_ES" || locale == u"fr_FR")
+        QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));
+    else
+        QCOMPARE(QLocale().decimalPoint(), QStringLiteral("."));
     m_edit->setMaximum(maximum);
     m_edit->setValue(0);
     QSignalSpy beeps(m_edit, &QLineEdit::inputRejected);
@@ -215,7 +229,10 @@ void TestBoundEdit::paste_data()
     QTest::newRow("negative") << "C" << "-3" << "12.5" << true;
     QTest::newRow("number and unit") << "C" << "200 mm" << "12.5" << true;
     QTest::newRow("comma locale: its own separator") << "es_ES" << "7,5" << "7,5" << false;
-    QTest::newRow("comma locale: grouped thousands") << "es_ES" << "1.234" << "12,5" << true;
+    QTest::newRow("comma locale: three decimals after a full stop") << "es_ES" << "1.234" << "12,5" << true;
+    QTest::newRow("comma locale: a full stop") << "es_ES" << "2.75" << "2,75" << false;
+    QTest::newRow("point locale: a comma") << "C" << "2,75" << "2.75" << false;
+    QTest::newRow("two separators") << "C" << "1,2.5" << "12.5" << true;
 }
 
 void TestBoundEdit::paste()

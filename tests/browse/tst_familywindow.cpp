@@ -23,10 +23,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include <memory>
 
@@ -159,7 +162,9 @@ private slots:
         QVERIFY(!w->findChild<QLabel *>("ImgProp")->isVisibleTo(w.get()));
         QVERIFY(!w->findChild<QLabel *>("DBText2")->isVisibleTo(w.get()));
         QVERIFY(!w->findChild<QLabel *>("DBText3")->isVisibleTo(w.get()));
-        QCOMPARE(w->sectionTable()->recNo(), 1); // reopened at the first row
+        // The size the user had stays current: the new tab lists it too.
+        QCOMPARE(w->sectionTable()->recNo(), 4);
+        QCOMPARE(text(*w, "DBText1"), QStringLiteral("HEB 400"));
         w->selectTab(2);
         QVERIFY(!w->findChild<QPushButton *>("DatosBt")->isEnabled());
         QVERIFY(!w->findChild<QPushButton *>("BusquedaBt")->isEnabled());
@@ -244,16 +249,190 @@ private slots:
         QCOMPARE(rows(*w).size(), 4);
     }
 
-    void emptyResultShowsZeroLabels()
+    // A tab change or a search keeps the size the user had when the rows
+    // shown next include it; otherwise the first of them is current.
+    void tabChangeAndSearchKeepTheSize_data()
+    {
+        QTest::addColumn<QString>("picked");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<SearchCriterion>("detailH");
+        QTest::addColumn<QString>("expected");
+        const SearchCriterion none;
+        QTest::newRow("properties to detailing") << "HEB 300" << 0 << 1 << none << "HEB 300";
+        QTest::newRow("detailing to properties") << "HEB 200" << 1 << 0 << none << "HEB 200";
+        QTest::newRow("to tolerances") << "HEB 400" << 0 << 2 << none << "HEB 400";
+        QTest::newRow("detailing search keeps it")
+            << "HEB 300" << 0 << 1 << SearchCriterion{true, MoreThan, 250, 0} << "HEB 300";
+        QTest::newRow("detailing search filters it out: first row")
+            << "HEB 200" << 0 << 1 << SearchCriterion{true, MoreThan, 250, 0} << "HEB 300";
+        QTest::newRow("back from a filtered tab")
+            << "HEB 400" << 1 << 0 << SearchCriterion{true, MoreThan, 250, 0} << "HEB 400";
+    }
+    void tabChangeAndSearchKeepTheSize()
+    {
+        QFETCH(QString, picked);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(SearchCriterion, detailH);
+        QFETCH(QString, expected);
+        auto w = open<TILPFm>(SectionFamily::HEB);
+        w->DetailCriteria(1) = detailH;
+        w->findChild<QPushButton *>("BusquedaBt")->setChecked(detailH.Enabled);
+        w->selectTab(from);
+        QVERIFY(w->sectionTable()->locate(QStringLiteral("Designation"), {picked}));
+        w->selectTab(to);
+        QCOMPARE(w->sectionTable()->field("Designation").asString(), expected);
+        QCOMPARE(text(*w, "DBText1"), expected);
+        // The grid shown marks the same row, and the counter counts it.
+        const int row = w->sectionTable()->currentRow();
+        if (to != 2) {
+            auto *grid = w->findChild<TRxDBGrid *>(to == 0 ? "RxDBGrid1" : "RxDBGrid2");
+            QCOMPARE(grid->currentIndex().row(), row);
+        }
+        QVERIFY(text(*w, "RegT").startsWith(QStringLiteral("Record %1").arg(row + 1)));
+    }
+
+    void searchKeepsTheSizeOrFallsBackToTheFirst()
     {
         auto w = open<TILPFm>(SectionFamily::HEB);
+        auto *button = w->findChild<QPushButton *>("BusquedaBt");
+        const auto designation = [&] { return w->sectionTable()->field("Designation").asString(); };
+        QVERIFY(w->sectionTable()->locate(QStringLiteral("Designation"), {QStringLiteral("HEB 300")}));
+        // h at least 200: HEB 300 is among the sizes found.
+        answerNextDialog([](SearchDialog *d) {
+            d->AjustaDados({true, MoreThan, 200, 0}, 1);
+            d->accept();
+        });
+        button->click();
+        QCOMPARE(rows(*w).size(), 3);
+        QCOMPARE(designation(), QStringLiteral("HEB 300"));
+        // Raising the button shows every size; the current one stays.
+        button->click();
+        QCOMPARE(rows(*w).size(), 4);
+        QCOMPARE(designation(), QStringLiteral("HEB 300"));
+        // h at most 200: HEB 300 is not found, the first size found is current.
+        answerNextDialog([](SearchDialog *d) {
+            d->AjustaDados({true, LessThan, 200, 0}, 1);
+            d->accept();
+        });
+        button->click();
+        QCOMPARE(rows(*w), (QStringList{"HEB 100", "HEB 200"}));
+        QCOMPARE(designation(), QStringLiteral("HEB 100"));
+    }
+
+    // While a search is in force the counter tells how many sizes it found
+    // of the table's total, also when no criterion is ticked.
+    void counterShowsTheSizesFound_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<SearchCriterion>("h");
+        QTest::addColumn<bool>("pressed");
+        QTest::addColumn<QString>("counter");
+        QTest::newRow("no search") << 0 << SearchCriterion{true, MoreThan, 300, 0} << false << "Record 1";
+        QTest::newRow("two of four") << 0 << SearchCriterion{true, MoreThan, 300, 0} << true
+                                     << "Record 1\n2 of 4 sizes";
+        QTest::newRow("nothing ticked: every size") << 0 << SearchCriterion{} << true << "Record 1\n4 of 4 sizes";
+        QTest::newRow("none found") << 0 << SearchCriterion{true, MoreThan, 5000, 0} << true
+                                    << "No size matches\n0 of 4 sizes";
+        QTest::newRow("tolerances tab: no search there") << 2 << SearchCriterion{true, MoreThan, 5000, 0} << true
+                                                         << "Record 1";
+    }
+    void counterShowsTheSizesFound()
+    {
+        QFETCH(int, tab);
+        QFETCH(SearchCriterion, h);
+        QFETCH(bool, pressed);
+        QFETCH(QString, counter);
+        auto w = open<TILPFm>(SectionFamily::HEB);
+        w->PropertyCriteria(1) = h;
+        w->findChild<QPushButton *>("BusquedaBt")->setChecked(pressed);
+        w->selectTab(tab);
+        w->PageControl1Change(tab);
+        QCOMPARE(text(*w, "RegT"), counter);
+        QCOMPARE(w->searchInForce(), pressed && tab != 2);
+    }
+
+    // A search that finds nothing leaves nothing to show: blank labels, no
+    // Data, no navigator, no sheet by any way; Search stays to raise it.
+    void emptyResultIsBlankAndOffersNoSheet()
+    {
+        auto w = open<TILPFm>(SectionFamily::HEB);
+        QSignalSpy sheets(w.get(), &FamilyWindow::sheetRequested);
+        auto *datos = w->findChild<QPushButton *>("DatosBt");
+        auto *busqueda = w->findChild<QPushButton *>("BusquedaBt");
+        auto *navigator = w->findChild<TDBNavigator *>("DBNavigator1");
         w->PropertyCriteria(1) = {true, MoreThan, 5000, 0};
-        w->findChild<QPushButton *>("BusquedaBt")->setChecked(true);
+        busqueda->setChecked(true);
         w->PageControl1Change(0);
         QCOMPARE(w->sectionTable()->recordCount(), 0);
-        QCOMPARE(text(*w, "LabelA"), QStringLiteral("h= 0 mm"));
-        QCOMPARE(text(*w, "LabelB"), QStringLiteral("tw= 0.0 mm"));
-        QCOMPARE(text(*w, "DBText1"), QString());
+        for (const char *name : {"LabelA", "LabelB", "LabelG", "DBText1", "DBText2", "DBText3"})
+            QVERIFY2(text(*w, name).isEmpty(), name);
+        QVERIFY(text(*w, "RegT").startsWith(QStringLiteral("No size matches")));
+        QVERIFY(!datos->isEnabled());
+        QVERIFY(!navigator->isEnabled());
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(!navigator->button(i)->isEnabled());
+        QVERIFY(busqueda->isEnabled());
+        w->DatosBtClick();
+        emit w->findChild<TRxDBGrid *>("RxDBGrid1")->rowDoubleClicked();
+        QCOMPARE(sheets.count(), 0);
+        // The detailing tab has no criterion ticked: every size, Data back.
+        w->selectTab(1);
+        QVERIFY(datos->isEnabled() && navigator->isEnabled());
+        QCOMPARE(text(*w, "LabelA"), QStringLiteral("h= 100 mm"));
+        // Back on the empty result, then the search raised: all back.
+        w->selectTab(0);
+        QVERIFY(!datos->isEnabled() && !navigator->isEnabled());
+        w->selectTab(2);
+        QVERIFY(!datos->isEnabled() && !navigator->isEnabled() && !busqueda->isEnabled());
+        w->selectTab(0);
+        busqueda->click();
+        QVERIFY(datos->isEnabled() && navigator->isEnabled());
+        QCOMPARE(text(*w, "RegT"), QStringLiteral("Record 1"));
+        QCOMPARE(text(*w, "DBText1"), QStringLiteral("HEB 100"));
+        w->DatosBtClick();
+        QCOMPARE(sheets.count(), 1);
+    }
+
+    // The latched Search button differs plainly from the raised one in the
+    // styles the program meets, not by a shade only.
+    void latchedSearchButtonStandsOut_data()
+    {
+        QTest::addColumn<QString>("style");
+        for (const QString &style : QStyleFactory::keys())
+            QTest::newRow(qPrintable(style)) << style;
+    }
+    void latchedSearchButtonStandsOut()
+    {
+        QFETCH(QString, style);
+        std::unique_ptr<QStyle> look(QStyleFactory::create(style));
+        QVERIFY(look);
+        auto w = open<TILPFm>(SectionFamily::HEB);
+        auto *button = w->findChild<QPushButton *>("BusquedaBt");
+        button->setStyle(look.get());
+        const QImage raised = button->grab().toImage();
+        answerNextDialog([](SearchDialog *d) { d->reject(); });
+        button->click();
+        QVERIFY(button->isChecked());
+        const QImage latched = button->grab().toImage();
+        QCOMPARE(latched.size(), raised.size());
+        int differing = 0;
+        for (int y = 0; y < raised.height(); ++y) {
+            for (int x = 0; x < raised.width(); ++x) {
+                const QColor a = raised.pixelColor(x, y);
+                const QColor b = latched.pixelColor(x, y);
+                differing += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green())
+                                     + std::abs(a.blue() - b.blue())
+                                 > 120;
+            }
+        }
+        // Most of its face changes, by more than a shade (a darker grey, a
+        // thin sunken edge): over 40 levels a channel on average.
+        QVERIFY2(differing > raised.width() * raised.height() / 2, qPrintable(QString::number(differing)));
+        // Raised again, it looks as it did.
+        button->click();
+        QCOMPARE(button->grab().toImage(), raised);
     }
 
     void searchButtonAndDialog()

@@ -4,14 +4,90 @@
 // cut short.
 #include "TestShell.h"
 #include "browse/TAceroFm.h"
+#include "browse/TRxDBGrid.h"
 #include "support/LayoutChecks.h"
 #include "support/TestContext.h"
 
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 
 #include <memory>
+
+namespace {
+
+// Where a grid's frozen columns and its scrolling ones meet, at every
+// position of the horizontal scroll bar and while the keyboard walks along a
+// row: the overlay lies exactly over the frozen columns, no scrolling column
+// straddles their right edge (a sliver of it would show beside them), the
+// first one shown starts at that edge, and at the far end the last column is
+// wholly in view. Each fault names the grid and the position.
+QStringList clipEdgeFaults(TRxDBGrid *grid)
+{
+    QStringList found;
+    QScrollBar *bar = grid->horizontalScrollBar();
+    const int columns = grid->model()->columnCount();
+    // The overlay shows the frozen columns only.
+    int frozen = 0;
+    while (frozen < columns && !grid->frozenView()->isColumnHidden(frozen))
+        ++frozen;
+    const QString name = grid->objectName();
+    const auto check = [&](const QString &where) {
+        const int edge = grid->frozenWidth();
+        const QRect port = grid->viewport()->geometry();
+        const QRect overlay = grid->frozenView()->geometry();
+        if (overlay.left() != port.left() || overlay.width() != edge || overlay.bottom() != port.bottom())
+            found << QStringLiteral("%1 %2: the frozen overlay is not over the frozen columns").arg(name, where);
+        int firstShown = -1;
+        for (int c = frozen; c < columns; ++c) {
+            const int x = grid->columnViewportPosition(c);
+            const int right = x + grid->columnWidth(c);
+            if (x < edge && right > edge)
+                found << QStringLiteral("%1 %2: column %3 straddles the frozen edge (%4 to %5, edge %6)")
+                             .arg(name, where)
+                             .arg(c)
+                             .arg(x)
+                             .arg(right)
+                             .arg(edge);
+            if (firstShown < 0 && x >= edge)
+                firstShown = c;
+        }
+        if (firstShown >= 0 && grid->columnViewportPosition(firstShown) != edge)
+            found << QStringLiteral("%1 %2: the first scrolling column starts at %3, the frozen edge is at %4")
+                         .arg(name, where)
+                         .arg(grid->columnViewportPosition(firstShown))
+                         .arg(edge);
+    };
+    for (int v = bar->minimum(); v <= bar->maximum(); ++v) {
+        bar->setValue(v);
+        check(QStringLiteral("at scroll %1").arg(v));
+    }
+    const int last = columns - 1;
+    if (grid->columnViewportPosition(last) + grid->columnWidth(last) > grid->viewport()->width())
+        found << QStringLiteral("%1: the last column is not wholly in view at the far end").arg(name);
+    // The keyboard along the first row: every cell reached is wholly shown
+    // beside the frozen columns.
+    bar->setValue(0);
+    grid->setFocus();
+    grid->setCurrentIndex(grid->model()->index(0, frozen));
+    for (int c = frozen; c < columns; ++c) {
+        const QRect cell = grid->visualRect(grid->currentIndex());
+        const QString where = QStringLiteral("at column %1").arg(grid->currentIndex().column());
+        check(where);
+        if (cell.left() < grid->frozenWidth() || cell.right() >= grid->viewport()->width())
+            found << QStringLiteral("%1 %2: the current cell is not wholly in view").arg(name, where);
+        QTest::keyClick(grid, Qt::Key_Right);
+    }
+    for (int c = columns - 1; c > frozen; --c)
+        QTest::keyClick(grid, Qt::Key_Left);
+    check(QStringLiteral("back at the first scrolling column"));
+    if (bar->value() != 0)
+        found << QStringLiteral("%1: back at the first scrolling column, the columns are still scrolled").arg(name);
+    return found;
+}
+
+} // namespace
 
 class TestFamilyWindowLayout : public QObject {
     Q_OBJECT
@@ -72,6 +148,63 @@ private slots:
                              "is cut; the window opens maximized, where it is whole",
                          Continue);
         QVERIFY2(smallest.isEmpty(), qPrintable(smallest.join(QStringLiteral("; "))));
+    }
+
+    void frozenColumnsClipCleanly_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QSize>("size");
+        for (const FamilyInfo &f : allFamilies()) {
+            for (int tab : {0, 1}) {
+                QTest::addRow("%s tab %d smallest", f.key, tab) << QString::fromLatin1(f.key) << tab << QSize();
+                QTest::addRow("%s tab %d maximized", f.key, tab) << QString::fromLatin1(f.key) << tab << QSize(1016, 600);
+            }
+        }
+    }
+    void frozenColumnsClipCleanly()
+    {
+        QFETCH(QString, family);
+        QFETCH(int, tab);
+        QFETCH(QSize, size);
+        const std::unique_ptr<FamilyWindow> w = makeFamilyWindow(family);
+        w->FormCreate();
+        w->resize(size.isValid() ? size : w->minimumSize());
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w->selectTab(tab);
+        QApplication::processEvents();
+        auto *grid = w->findChild<TRxDBGrid *>(tab == 0 ? QStringLiteral("RxDBGrid1") : QStringLiteral("RxDBGrid2"));
+        QVERIFY(grid);
+        QVERIFY(grid->isVisible());
+        const QStringList faults = clipEdgeFaults(grid);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+        // Columns widened by a user keep the edge clean too.
+        grid->setColumnWidth(1, grid->columnWidth(1) + 37);
+        grid->setColumnWidth(4, grid->columnWidth(4) + 23);
+        QApplication::processEvents();
+        const QStringList widened = clipEdgeFaults(grid);
+        QVERIFY2(widened.isEmpty(), qPrintable(widened.join(QStringLiteral("; "))));
+    }
+
+    void steelGridsClipCleanly()
+    {
+        TAceroFm w(testContext());
+        w.FormCreate();
+        w.resize(700, 500);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto *pages = w.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
+        for (int page = 0; page < pages->count(); ++page) {
+            pages->setCurrentIndex(page);
+            QApplication::processEvents();
+            for (TRxDBGrid *grid : w.findChildren<TRxDBGrid *>()) {
+                if (!grid->isVisible())
+                    continue;
+                const QStringList faults = clipEdgeFaults(grid);
+                QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+            }
+        }
     }
 
     void steelWindowTextsStayWholeAndApart_data()

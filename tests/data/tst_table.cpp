@@ -238,6 +238,51 @@ private slots:
         QCOMPARE(t.currentRow(), -1);
     }
 
+    // Filtering again keeps the current row where asked and the filter still
+    // accepts it; otherwise the first accepted row is current.
+    void refilterKeepsOrResetsTheCurrentRow_data()
+    {
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<double>("minimum");
+        QTest::addColumn<bool>("keep");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("recNo");
+        QTest::newRow("kept, still accepted") << "HEB 300" << 200.0 << true << "HEB 300" << 2;
+        QTest::newRow("kept, the last row") << "HEB 400" << 0.0 << true << "HEB 400" << 4;
+        QTest::newRow("kept, filtered out") << "HEB 100" << 200.0 << true << "HEB 200" << 1;
+        QTest::newRow("not kept") << "HEB 300" << 200.0 << false << "HEB 200" << 1;
+        QTest::newRow("kept, nothing accepted") << "HEB 300" << 1000.0 << true << "" << 0;
+    }
+    void refilterKeepsOrResetsTheCurrentRow()
+    {
+        QFETCH(QString, current);
+        QFETCH(double, minimum);
+        QFETCH(bool, keep);
+        QFETCH(QString, expected);
+        QFETCH(int, recNo);
+        Table t(decl::iLamParTable);
+        t.setDirectory(m_dir.path());
+        t.setFileName(QStringLiteral("HEB.DB"));
+        double bound = 0;
+        t.setFilter([&](const Record &row) { return row.asFloat("h") >= bound; });
+        t.setFiltered(true);
+        t.open();
+        QVERIFY(t.locate(QStringLiteral("Designation"), {current}));
+        bound = minimum;
+        QSignalSpy resets(&t, &Table::rowsReset);
+        QSignalSpy changes(&t, &Table::dataChange);
+        t.refilter(keep ? Table::Current::Kept : Table::Current::First);
+        QCOMPARE(resets.count(), 1);
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(t.recNo(), recNo);
+        QCOMPARE(t.field(QStringLiteral("Designation")).asString(), expected);
+        // Navigation goes on from there.
+        if (recNo > 1) {
+            t.prior();
+            QCOMPARE(t.recNo(), recNo - 1);
+        }
+    }
+
     void locate_data()
     {
         QTest::addColumn<QStringList>("values");

@@ -152,6 +152,33 @@ private slots:
         QVERIFY(seen.className.isEmpty());
     }
 
+    // A search that found nothing leaves no size to show: no sheet opens,
+    // whichever way it is asked for.
+    void noSheetOnAnEmptySearch_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::newRow("properties") << 0;
+        QTest::newRow("detailing") << 1;
+    }
+    void noSheetOnAnEmptySearch()
+    {
+        QFETCH(int, tab);
+        const auto w = openFamily(*m_shell, "HEB");
+        w->selectTab(tab);
+        search(*w, 1, {true, MoreThan, 5000, 0});
+        QCOMPARE(w->sectionTable()->recordCount(), 0);
+        // Each way has a closer waiting, so a wrong sheet cannot hang the test.
+        Seen byData;
+        Seen direct;
+        onNextSheet(byData);
+        onNextSheet(direct);
+        w->DatosBtClick();
+        sheets::open(w.get(), tab);
+        QCoreApplication::processEvents(); // let the closers run and find nothing
+        QVERIFY(byData.className.isEmpty());
+        QVERIFY(direct.className.isEmpty());
+    }
+
     // Whatever the family, the row and the language, the sheet's texts stay
     // inside the page, clear of each other and whole.
     void layoutHoldsInBothLanguages_data()
