@@ -487,6 +487,10 @@ void TPrincipalFm::bringToFront(QMdiSubWindow *sub)
         if (sub->property(kRestoreMaximized).toBool())
             sub->showMaximized();
     }
+    // Brought to the front where the user sees it, also when the client
+    // area has shrunk since it was placed.
+    if (!sub->isMaximized())
+        keepInside(sub);
     sub->raise();
 }
 
@@ -592,9 +596,14 @@ void TPrincipalFm::AutoArranjarMnClick()
 
 void TPrincipalFm::MinimizarTodasMnClick()
 {
+    // The client area maximizes the window it activates after a maximized
+    // one is minimized, which would bring back a window already minimized.
+    const bool dontMaximize = m_mdi->testOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+    m_mdi->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, true);
     const QList<QMdiSubWindow *> children = m_mdi->subWindowList();
     for (auto it = children.crbegin(); it != children.crend(); ++it)
         (*it)->showMinimized();
+    m_mdi->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, dontMaximize);
 }
 
 void TPrincipalFm::FecharTodasMnClick()

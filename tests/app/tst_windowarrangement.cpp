@@ -148,17 +148,20 @@ private slots:
         QTest::addColumn<bool>("tiled");          // Tile before Minimize All, else as opened
         QTest::addColumn<bool>("smaller");        // the main window made smaller while minimized
         QTest::addColumn<bool>("maximized");      // comes back maximized, as it was
+        QTest::addColumn<QString>("front");       // a button clicked before Minimize All
         // Opened one after another, only the last (the steel window) stays
         // maximized; the client area shows the others normal behind it.
-        QTest::newRow("toolbar, after Tile") << "HEBBt" << "HEB Sections" << true << false << false;
-        QTest::newRow("toolbar, maximized") << "AceroBt" << "Steels" << false << false << true;
-        QTest::newRow("toolbar, behind the maximized one") << "IPNBt" << "IPN Sections" << false << false << false;
-        QTest::newRow("Catalogues, after Tile") << "AngularesMn" << "Equal Leg Angle Sections" << true << false << false;
-        QTest::newRow("Catalogues, maximized") << "AceroMn" << "Steels" << false << false << true;
-        QTest::newRow("Windows list, after Tile") << "" << "UPN Sections" << true << false << false;
-        QTest::newRow("Windows list, maximized") << "" << "Steels" << false << false << true;
-        QTest::newRow("toolbar, after Tile, main window smaller") << "AceroBt" << "Steels" << true << true << false;
-        QTest::newRow("Windows list, after Tile, main window smaller") << "" << "HEM Sections" << true << true << false;
+        QTest::newRow("toolbar, after Tile") << "HEBBt" << "HEB Sections" << true << false << false << "";
+        QTest::newRow("toolbar, maximized") << "AceroBt" << "Steels" << false << false << true << "";
+        QTest::newRow("toolbar, behind the maximized one") << "IPNBt" << "IPN Sections" << false << false << false << "";
+        QTest::newRow("Catalogues, after Tile") << "AngularesMn" << "Equal Leg Angle Sections" << true << false << false << "";
+        QTest::newRow("Catalogues, maximized") << "AceroMn" << "Steels" << false << false << true << "";
+        QTest::newRow("Windows list, after Tile") << "" << "UPN Sections" << true << false << false << "";
+        QTest::newRow("Windows list, maximized") << "" << "Steels" << false << false << true << "";
+        QTest::newRow("toolbar, after Tile, main window smaller") << "AceroBt" << "Steels" << true << true << false << "";
+        QTest::newRow("Windows list, maximized in the middle") << "" << "IPN Sections" << false << false << true
+                                                               << "IPNBt";
+        QTest::newRow("Windows list, after Tile, main window smaller") << "" << "HEM Sections" << true << true << false << "";
     }
     void aMinimizedWindowComesBack()
     {
@@ -167,12 +170,17 @@ private slots:
         QFETCH(bool, tiled);
         QFETCH(bool, smaller);
         QFETCH(bool, maximized);
+        QFETCH(QString, front);
         const auto w = mainWindowWithAllWindows(false);
         QVERIFY(w);
         if (tiled)
             w->findChild<QAction *>(QStringLiteral("LadoaLadoMn"))->trigger();
+        if (!front.isEmpty())
+            w->findChild<QToolButton *>(front)->click();
         w->findChild<QAction *>(QStringLiteral("MinimizarTodasMn"))->trigger();
         QApplication::processEvents();
+        for (QMdiSubWindow *any : w->mdiArea()->subWindowList())
+            QVERIFY2(any->isMinimized(), qPrintable(any->widget()->windowTitle() + QStringLiteral(" not minimized")));
         QMdiSubWindow *sub = subOf(*w, title);
         QVERIFY(sub);
         QVERIFY(sub->isMinimized());
