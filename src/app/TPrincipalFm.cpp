@@ -33,6 +33,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 const char *const TPrincipalFm::kLegalName = "Raroda Perfiles Sider\u00fargicos, S.A.";
 const char *const TPrincipalFm::kSite = "www.raroda.example";
 const char *const TPrincipalFm::kEmailComercial = "comercial@raroda.example";
@@ -54,6 +56,10 @@ struct ToolButtonDesc {
     const char *glyph;
     int left;
 };
+
+// The property of a minimized child window that tells whether it was
+// maximized before.
+constexpr const char *kRestoreMaximized = "restoreMaximized";
 
 const ToolButtonDesc kToolButtons[] = {
     {"HEBBt", "HEB", "HEB Sections", "tb-heb", 5},          {"HEABt", "HEA", "HEA Sections", "tb-hea", 55},
@@ -356,10 +362,8 @@ void TPrincipalFm::rebuildWindowsMenu()
         QAction *a = m_janelasMn->addAction(QStringLiteral("&%1 %2").arg(++n).arg(sub->windowTitle()));
         a->setCheckable(true);
         a->setChecked(sub == m_mdi->activeSubWindow());
-        connect(a, &QAction::triggered, this, [this, sub = QPointer<QMdiSubWindow>(sub)] {
-            if (sub)
-                m_mdi->setActiveSubWindow(sub);
-        });
+        connect(a, &QAction::triggered, this,
+                guard([this, sub = QPointer<QMdiSubWindow>(sub)] { bringToFront(sub); }));
     }
 }
 
@@ -456,21 +460,65 @@ void TPrincipalFm::addChild(QWidget *child)
 {
     QMdiSubWindow *sub = m_mdi->addSubWindow(child);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setMinimumSize(child->minimumSize() + QSize(8, 30));
+    // The window's smallest size with the frame and title bar the style
+    // gives it: what Tile and the user's resizing keep to.
+    sub->setMinimumSize(sub->minimumSizeHint());
+    connect(sub, &QMdiSubWindow::windowStateChanged, this,
+            [this, sub](Qt::WindowStates before, Qt::WindowStates now) {
+                guarded([&] {
+                    // Restored later to the state it had before.
+                    if (now.testFlag(Qt::WindowMinimized) && !before.testFlag(Qt::WindowMinimized))
+                        sub->setProperty(kRestoreMaximized, before.testFlag(Qt::WindowMaximized));
+                    if (!(now & (Qt::WindowMinimized | Qt::WindowMaximized)))
+                        keepInside(sub);
+                });
+            });
     sub->showMaximized();
     // A new window comes to the front even over a maximized one.
     sub->raise();
     m_mdi->setActiveSubWindow(sub);
 }
 
+void TPrincipalFm::bringToFront(QMdiSubWindow *sub)
+{
+    if (!sub)
+        return;
+    // A minimized window comes back as it was before, maximized or not;
+    // activated first, since the client area restores a window it activates.
+    const bool minimized = sub->isMinimized();
+    sub->show();
+    m_mdi->setActiveSubWindow(sub);
+    if (minimized) {
+        // Straight from minimized to maximized the frame stays normal.
+        sub->showNormal();
+        if (sub->property(kRestoreMaximized).toBool())
+            sub->showMaximized();
+    }
+    // Brought to the front where the user sees it, also when the client
+    // area has shrunk since it was placed.
+    if (!sub->isMaximized())
+        keepInside(sub);
+    sub->raise();
+}
+
+void TPrincipalFm::keepInside(QMdiSubWindow *sub)
+{
+    // The visible part of the client area; a window larger than it keeps
+    // its smallest size and its top-left corner in view.
+    const QRect area = m_mdi->viewport()->rect();
+    QRect g = sub->geometry();
+    g.setSize(g.size().boundedTo(area.size()).expandedTo(sub->minimumSize()));
+    g.moveLeft(std::clamp(g.left(), area.left(), std::max(area.left(), area.right() + 1 - g.width())));
+    g.moveTop(std::clamp(g.top(), area.top(), std::max(area.top(), area.bottom() + 1 - g.height())));
+    if (g != sub->geometry())
+        sub->setGeometry(g);
+}
+
 template <typename W, typename... Args> void TPrincipalFm::openFamily(SectionFamily family, Args... args)
 {
     QPointer<FamilyWindow> &reference = m_families[size_t(family)];
     if (reference) {
-        if (auto *sub = qobject_cast<QMdiSubWindow *>(reference->parentWidget())) {
-            sub->show();
-            m_mdi->setActiveSubWindow(sub);
-        }
+        bringToFront(qobject_cast<QMdiSubWindow *>(reference->parentWidget()));
         return;
     }
     auto *window = new W(args..., m_context);
@@ -494,10 +542,7 @@ void TPrincipalFm::AngBtClick() { openFamily<TAngFm>(SectionFamily::ANG); }
 void TPrincipalFm::AceroBtClick()
 {
     if (m_acero) {
-        if (auto *sub = qobject_cast<QMdiSubWindow *>(m_acero->parentWidget())) {
-            sub->show();
-            m_mdi->setActiveSubWindow(sub);
-        }
+        bringToFront(qobject_cast<QMdiSubWindow *>(m_acero->parentWidget()));
         return;
     }
     auto *window = new TAceroFm(m_context);
@@ -575,9 +620,14 @@ void TPrincipalFm::AutoArranjarMnClick()
 
 void TPrincipalFm::MinimizarTodasMnClick()
 {
+    // The client area maximizes the window it activates after a maximized
+    // one is minimized, which would bring back a window already minimized.
+    const bool dontMaximize = m_mdi->testOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+    m_mdi->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, true);
     const QList<QMdiSubWindow *> children = m_mdi->subWindowList();
     for (auto it = children.crbegin(); it != children.crend(); ++it)
         (*it)->showMinimized();
+    m_mdi->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, dontMaximize);
 }
 
 void TPrincipalFm::FecharTodasMnClick()

@@ -10,6 +10,7 @@ class FamilyWindow;
 class QAction;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QToolButton;
 class TIvBinaryDictionary;
@@ -121,6 +122,11 @@ private:
     // Brings the family's window to the front, creating it when it is not open.
     template <typename W, typename... Args> void openFamily(SectionFamily family, Args... args);
     void addChild(QWidget *child);
+    // Shows a child window on top of the others and activates it, restoring
+    // it when it is minimized.
+    void bringToFront(QMdiSubWindow *sub);
+    // Moves a child window back into the visible part of the client area.
+    void keepInside(QMdiSubWindow *sub);
     // The common steps of the family print items, after open has brought the
     // family's window up.
     void printFamily(SectionFamily family, void (TPrincipalFm::*open)(), int tag);

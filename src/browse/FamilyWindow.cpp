@@ -72,7 +72,7 @@ FamilyWindow::FamilyWindow(const FamilyInfo &family, AppContext &context, QWidge
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromLatin1(family.caption));
-    setMinimumSize(m_kind->minimumSize);
+    setMinimumSize(chrome::kSmallestWidth, chrome::kSmallestHeight);
 
     m_table = new Table(*m_kind->table, this);
     m_table->setFiltered(true);
@@ -88,7 +88,7 @@ FamilyWindow::FamilyWindow(const FamilyInfo &family, AppContext &context, QWidge
     auto *body = new QHBoxLayout;
     body->setContentsMargins(4, 4, 4, 4);
     body->setSpacing(4);
-    body->addWidget(buildLeftColumn());
+    body->addWidget(chrome::scrollingColumn(buildLeftColumn(), this));
     body->addWidget(buildTabs(), 1);
     outer->addLayout(body, 1);
 
@@ -236,6 +236,9 @@ QWidget *FamilyWindow::buildTabs()
 {
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
+    // A narrow window shortens the tab captions rather than hiding a tab.
+    m_pages->setUsesScrollButtons(false);
+    m_pages->setElideMode(Qt::ElideRight);
 
     m_model1 = new TableModel(m_table, m_kind->propertyColumns, this);
     m_model2 = new TableModel(m_table, m_kind->detailColumns, this);
@@ -264,6 +267,8 @@ QWidget *FamilyWindow::buildTabs()
     title->setObjectName(QStringLiteral("Panel7"));
     title->setFrameStyle(QFrame::Panel | QFrame::Raised);
     title->setMargin(4);
+    // A narrow window wraps the title rather than cutting it.
+    title->setWordWrap(true);
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
@@ -284,6 +289,7 @@ QWidget *FamilyWindow::buildTabs()
     white.setColor(QPalette::WindowText, Qt::black);
     norma->setPalette(white);
     norma->setMargin(3);
+    norma->setWordWrap(true);
     right->addWidget(norma);
     auto *scroll = new QScrollArea(page);
     scroll->setFrameShape(QFrame::NoFrame);

@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -102,7 +103,7 @@ TAceroFm::TAceroFm(const AppContext &context, QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Steels"));
-    setMinimumSize(630, 345);
+    setMinimumSize(chrome::kSmallestWidth, chrome::kSmallestHeight);
 
     for (int i = 0; i < 3; ++i) {
         m_tables[i] = new Table(*kPages[i].table, this);
@@ -123,7 +124,7 @@ TAceroFm::TAceroFm(const AppContext &context, QWidget *parent) : QWidget(parent)
     auto *body = new QHBoxLayout;
     body->setContentsMargins(4, 4, 4, 4);
     body->setSpacing(4);
-    body->addWidget(buildLeftPanel());
+    body->addWidget(chrome::scrollingColumn(buildLeftPanel(), this));
     body->addWidget(buildPages(), 1);
     outer->addLayout(body, 1);
 
@@ -192,6 +193,9 @@ QWidget *TAceroFm::buildPages()
 {
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
+    // A narrow window shortens the tab captions rather than hiding a tab.
+    m_pages->setUsesScrollButtons(false);
+    m_pages->setElideMode(Qt::ElideRight);
     for (int i = 0; i < 3; ++i) {
         const Page &p = kPages[i];
         auto *page = new QWidget(m_pages);
@@ -214,6 +218,7 @@ QWidget *TAceroFm::buildPages()
     note->setObjectName(QStringLiteral("LBNota"));
     note->setFrameStyle(QFrame::Panel | QFrame::Raised);
     note->setMargin(3);
+    note->setWordWrap(true);
     QFont narrow(QStringLiteral("Arial Narrow"));
     narrow.setStretch(QFont::SemiCondensed);
     note->setFont(narrow);

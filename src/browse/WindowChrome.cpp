@@ -12,6 +12,8 @@
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScrollArea>
+#include <QScrollBar>
 
 namespace chrome {
 
@@ -46,6 +48,53 @@ void childClosing(QWidget *window)
         shell->SetJanela(shell->childWindowCount() > 1);
     }
 }
+
+namespace {
+
+// Follows its vertical scroll bar: the column keeps its width beside it.
+class ColumnScroller : public QScrollArea {
+public:
+    ColumnScroller(QWidget *column, QWidget *parent) : QScrollArea(parent)
+    {
+        setObjectName(column->objectName() + QStringLiteral("Scroller"));
+        setFrameShape(QFrame::NoFrame);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        setWidgetResizable(true);
+        setWidget(column);
+        // The window's own background behind the column.
+        viewport()->setAutoFillBackground(false);
+        column->setAutoFillBackground(false);
+        verticalScrollBar()->installEventFilter(this);
+        fit();
+    }
+
+    // Room for the whole column when there is room: a cascaded window
+    // shows it without scrolling.
+    QSize sizeHint() const override
+    {
+        return {width(), widget()->sizeHint().height() + 2 * frameWidth()};
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == verticalScrollBar() && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+            fit();
+        return QScrollArea::eventFilter(watched, event);
+    }
+
+private:
+    void fit()
+    {
+        const int bar = verticalScrollBar()->isVisibleTo(this) ? verticalScrollBar()->sizeHint().width() : 0;
+        setFixedWidth(widget()->minimumWidth() + bar);
+    }
+};
+
+} // namespace
+
+QScrollArea *scrollingColumn(QWidget *column, QWidget *parent) { return new ColumnScroller(column, parent); }
 
 ButtonBox::ButtonBox(QWidget *parent) : m_box(new QGroupBox(parent))
 {

@@ -8,6 +8,7 @@ class QHBoxLayout;
 class QLabel;
 class QPainterPath;
 class QPushButton;
+class QScrollArea;
 class QVBoxLayout;
 class QWidget;
 
@@ -25,6 +26,15 @@ void closeWindow(QWidget *window);
 // A child window is closing: the main window forgets it, and the window
 // commands stay enabled while another child is left.
 void childClosing(QWidget *window);
+// The smallest a section or steel window may be made: the left column
+// scrolls and the grid keeps a few columns and rows, so that eight windows
+// tiled on a 1600 x 1000 desktop each fit their tile.
+inline constexpr int kSmallestWidth = 460;
+inline constexpr int kSmallestHeight = 220;
+// The left column of a window in a scroll area of its own: a window shorter
+// than the column scrolls it, never squeezes it, and the scroll area is as
+// wide as the column and, while it shows, the scroll bar.
+QScrollArea *scrollingColumn(QWidget *column, QWidget *parent);
 // The group box of a window's command buttons, a column of buttons with
 // the language logo beside it.
 class ButtonBox {

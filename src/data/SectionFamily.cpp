@@ -224,7 +224,6 @@ const SectionKind kParallelI{
     .detailCriteria = kParallelDetail,
     .dialogs = SearchDialogs::Sections,
     .toleranceComponent = "ILamParTolTable",
-    .minimumSize = {680, 485},
     .propertySheet = &kParallelPropertySheet,
     .detailSheet = &kIBeamDetailSheet,
     .outline = [](const Record &r) {
@@ -251,7 +250,6 @@ const SectionKind kTaperedI{
     .detailCriteria = kStoredDetail<tapered>,
     .dialogs = SearchDialogs::Sections,
     .toleranceComponent = "ILamIncTolTable",
-    .minimumSize = {680, 485},
     .propertySheet = &kTaperedPropertySheet,
     .detailSheet = &kIBeamDetailSheet,
     .outline = [](const Record &r) {
@@ -281,7 +279,6 @@ const SectionKind kChannel{
     .detailCriteria = kStoredDetail<channel>,
     .dialogs = SearchDialogs::Sections,
     .toleranceComponent = "ULamTolTable",
-    .minimumSize = {685, 485},
     .propertySheet = &kChannelPropertySheet,
     .detailSheet = &kChannelDetailSheet,
     .outline = [](const Record &r) {
@@ -309,7 +306,6 @@ const SectionKind kAngle{
     .detailCriteria = kAngleDetail,
     .dialogs = SearchDialogs::Angles,
     .toleranceComponent = "AngularTolTable",
-    .minimumSize = {630, 465},
     .propertySheet = &kAnglePropertySheet,
     .detailSheet = &kAngleDetailSheet,
     .outline = [](const Record &r) {

@@ -70,7 +70,6 @@ struct SectionKind {
     Criteria detailCriteria;
     SearchDialogs dialogs;
     const char *toleranceComponent; // the window's copy of "TOL.DB"
-    QSize minimumSize;              // of the window
     const SheetFills *propertySheet;
     const SheetFills *detailSheet;
 

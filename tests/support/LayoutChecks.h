@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -60,8 +61,17 @@ inline int neededWidth(const QWidget *w)
         const QRect contents = c->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, c);
         return inkWidth(fm, shownText(w)) + (c->width() - contents.width());
     }
-    if (const auto *l = qobject_cast<const QLabel *>(w))
-        return inkWidth(fm, shownText(w)) + 2 * l->margin() + 2 * l->frameWidth();
+    if (const auto *l = qobject_cast<const QLabel *>(w)) {
+        // A label that wraps needs its longest word on a line.
+        int ink = 0;
+        if (l->wordWrap()) {
+            for (const QString &word : shownText(w).split(u' ', Qt::SkipEmptyParts))
+                ink = std::max(ink, inkWidth(fm, word));
+        } else {
+            ink = inkWidth(fm, shownText(w));
+        }
+        return ink + 2 * l->margin() + 2 * l->frameWidth();
+    }
     if (qobject_cast<const QAbstractButton *>(w))
         return inkWidth(fm, shownText(w)) + 6;
     if (const auto *c = qobject_cast<const QComboBox *>(w)) {
@@ -90,9 +100,44 @@ inline bool shows(const QWidget *w, const QWidget *window)
            || qobject_cast<const QLineEdit *>(w) || qobject_cast<const QGroupBox *>(w);
 }
 
+// What a widget can be seen in: the content of the scroll area it sits in,
+// which scrolling brings into view, or else the window.
+inline QWidget *reach(const QWidget *w, QWidget *window)
+{
+    for (QWidget *p = w->parentWidget(); p && p != window; p = p->parentWidget()) {
+        QWidget *viewport = p->parentWidget();
+        const auto *area = viewport ? qobject_cast<const QScrollArea *>(viewport->parentWidget()) : nullptr;
+        if (area && area->widget() == p)
+            return p;
+    }
+    return window;
+}
+
+// A scroll area lies inside the window, and when it cannot scroll one way
+// it shows its whole content that way.
+inline QStringList scrollFaults(QWidget *window)
+{
+    QStringList found;
+    for (const QScrollArea *area : window->findChildren<QScrollArea *>()) {
+        if (!area->isVisibleTo(window) || !area->widget())
+            continue;
+        QWidget *frame = reach(area, window);
+        if (!frame->rect().contains(QRect(area->mapTo(frame, QPoint(0, 0)), area->size())))
+            found << QStringLiteral("%1 outside the window").arg(area->objectName());
+        const QSize content = area->widget()->size();
+        const QSize view = area->viewport()->size();
+        if (area->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff && content.width() > view.width())
+            found << QStringLiteral("%1 cut at its right").arg(area->objectName());
+        if (area->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff && content.height() > view.height())
+            found << QStringLiteral("%1 cut at its foot").arg(area->objectName());
+    }
+    return found;
+}
+
 // Every fault of the texts and controls of a window: outside their parent
-// or the window, overlapping a sibling that shows something, or too narrow
-// for their text. An empty list is a good layout.
+// or the window (or the scroll area's content they scroll in), overlapping
+// a sibling that shows something, or too narrow for their text (or, when
+// it wraps, too short for its lines). An empty list is a good layout.
 inline QStringList faults(QWidget *window)
 {
     QStringList found;
@@ -103,8 +148,9 @@ inline QStringList faults(QWidget *window)
         shown << w;
         const QString name = w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
                                                         : w->objectName();
-        const QRect inWindow(w->mapTo(window, QPoint(0, 0)), w->size());
-        if (!window->rect().contains(inWindow))
+        QWidget *frame = reach(w, window);
+        const QRect inFrame(w->mapTo(frame, QPoint(0, 0)), w->size());
+        if (!frame->rect().contains(inFrame))
             found << QStringLiteral("%1 outside the window").arg(name);
         if (!w->parentWidget()->rect().contains(w->geometry()))
             found << QStringLiteral("%1 outside its parent").arg(name);
@@ -113,7 +159,14 @@ inline QStringList faults(QWidget *window)
                          .arg(name, shownText(w))
                          .arg(w->width())
                          .arg(neededWidth(w));
+        const auto *label = qobject_cast<const QLabel *>(w);
+        if (label && label->wordWrap() && label->heightForWidth(w->width()) > w->height())
+            found << QStringLiteral("%1 \"%2\" cut at its foot (%3 px for %4)")
+                         .arg(name, shownText(w))
+                         .arg(w->height())
+                         .arg(label->heightForWidth(w->width()));
     }
+    found << scrollFaults(window);
     for (int i = 0; i < shown.size(); ++i) {
         for (int j = i + 1; j < shown.size(); ++j) {
             const QWidget *a = shown[i];
