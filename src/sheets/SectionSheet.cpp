@@ -207,10 +207,8 @@ QString SectionSheet::slotText(const Table &table, const SlotFill &fill)
     const FieldRef field = table.field(QString::fromLatin1(fill.field));
     if (field.isNull())
         return {};
-    const QString value = fill.decimals == kAsStored
-                              ? field.asString()
-                              : display::fixed(field.asFloat(), fill.decimals, display::systemDecimalPoint());
-    return QString::fromLatin1(fill.prefix) + value + QString::fromLatin1(fill.unit);
+    return QString::fromLatin1(fill.prefix) + field.displayText(display::systemDecimalPoint())
+           + QString::fromLatin1(fill.unit);
 }
 
 void SectionSheet::setSlot(const char *name, const QString &text)

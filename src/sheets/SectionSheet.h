@@ -85,10 +85,10 @@ protected:
     // What a sheet writes beyond its family's slots, after them.
     virtual void fillMore(const Table &table, const FamilyInfo &family);
 
-    // The text of a slot from the current record: prefix, value, unit. An
-    // empty field gives an empty slot; a number that is not finite (a
-    // quotient of empty dimensions) gives prefix and unit with no number,
-    // so the sheet still names the quantity it cannot show.
+    // The text of a slot from the current record: prefix, the value as the
+    // grid shows it, unit. An empty field gives an empty slot; a number that
+    // is not finite (a quotient of empty dimensions) gives prefix and unit
+    // with no number, so the sheet still names the quantity it cannot show.
     static QString slotText(const Table &table, const SlotFill &fill);
     void setSlot(const char *name, const QString &text);
 

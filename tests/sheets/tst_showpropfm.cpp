@@ -129,7 +129,8 @@ private slots:
              {"LBry", "iy = 12.46 cm"},
              {"LBssy", "sy = 26.6 cm"}});
 
-        // IPN: stored properties as stored; by hand, M = 33.4 x 0.785 = 26.2 kg/m,
+        // IPN: stored properties as the grid shows them (Iy and Iz whole cm4,
+        // It with three significant digits); by hand, M = 33.4 x 0.785 = 26.2 kg/m,
         // Wy = 2 x 2140 / 20 = 214.0 cm3, Wz = 2 x 117 / 9 = 26.0 cm3,
         // sy = 2140 / 125 = 17.1 cm, AG = 0.709 / 0.02622 = 27.04 m2/t.
         add("IPN", "IPN 200",
@@ -142,15 +143,15 @@ private slots:
              {"LBtf", "tw = 7.5 mm"},
              {"LBA", "A = 33.4 cm2"},
              {"LBM", "M = 26.2 kg/m"},
-             {"LBIy", "Iy = 2140.0 cm4"},
-             {"LBIz", "Iz = 117.0 cm4"},
+             {"LBIy", "Iy = 2140 cm4"},
+             {"LBIz", "Iz = 117 cm4"},
              {"LBWy", "Wy = 214.0 cm3"},
              {"LBWz", "Wz = 26.0 cm3"},
              {"LBWply", "Wply = 250.0 cm3"},
              {"LBWplz", "Wplz = 43.5 cm3"},
              {"LBry", "iy = 8.00 cm"},
              {"LBrz", "iz = 1.87 cm"},
-             {"LBIt", "It = 6.0 cm4"},
+             {"LBIt", "It = 6.02 cm4"},
              {"LBIw", "Iw = 10520 cm6"},
              {"LBSy", "Sy = 125.0 cm3"},
              {"LBAvz", "Avz = 13.96 cm2"},
@@ -171,8 +172,8 @@ private slots:
              {"LBtf", "tw = 8.5 mm"},
              {"LBA", "A = 32.2 cm2"},
              {"LBM", "M = 25.3 kg/m"},
-             {"LBIy", "Iy = 1910.0 cm4"},
-             {"LBIz", "Iz = 148.0 cm4"},
+             {"LBIy", "Iy = 1910 cm4"},
+             {"LBIz", "Iz = 148 cm4"},
              {"LBWy", "Wy = 191.0 cm3"},
              {"LBWz", "Wz = 27.0 cm3"},
              {"LBWply", "Wply = 228.0 cm3"},
@@ -188,7 +189,8 @@ private slots:
              {"LBAG", "ym = 3.94 cm"}});
 
         // Angles: nothing in the top corners nor in the z moduli; the leg
-        // length is written one slot down.
+        // length is written one slot down. Every value as the grid shows it:
+        // A and M with two decimals, Iyz with one.
         add("ANG", "L 100x100x10",
             {{"LBh", ""},
              {"LBr", ""},
@@ -197,10 +199,10 @@ private slots:
              {"LBtw", "r1 = 12.0 mm"},
              {"LBhi", "r2 = 6.0 mm"},
              {"LBtf", "ys = zs = 2.82 cm"},
-             {"LBA", "A = 19.2 cm2"},
-             {"LBM", "M = 15.0 kg/m"},
+             {"LBA", "A = 19.15 cm2"},
+             {"LBM", "M = 15.04 kg/m"},
              {"LBIy", "Iy = Iz = 176.66 cm4"},
-             {"LBIz", "Iyz = 103.67 cm4"},
+             {"LBIz", "Iyz = 103.7 cm4"},
              {"LBWy", "Wy = Wz = 24.61 cm3"},
              {"LBWz", ""},
              {"LBWply", "iy = iz = 3.04 cm"},
