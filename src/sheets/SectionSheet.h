@@ -11,6 +11,7 @@
 #include <span>
 
 class FamilyWindow;
+class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -52,7 +53,8 @@ public:
     void FormCreate();
     // Moves the family window's table by step (-1 prior, 0 none, +1 next;
     // at either end nothing moves) and fills the sheet from its current
-    // record. Without a family window the sheet stays as it is.
+    // record. The previous and next commands are enabled where there is a
+    // size to step to. Without a family window the sheet stays as it is.
     void Atualiza(int step);
 
     // Handlers.
@@ -97,6 +99,8 @@ protected:
 private:
     void buildBottomBar();
     void buildMenu();
+    // Enables previous and next for the row'th of rows sizes.
+    void enableSteps(int row, int rows);
     const SheetLayout &m_layout;
     QPointer<FamilyWindow> m_window;
     const FamilyInfo *m_family = nullptr;
@@ -109,5 +113,7 @@ private:
     TSpeedButton *m_anterior = nullptr;
     TSpeedButton *m_proximo = nullptr;
     QMenu *m_menu = nullptr;
+    QAction *m_anteriorMn = nullptr;
+    QAction *m_proximoMn = nullptr;
     TIvTranslator *m_translator = nullptr;
 };

@@ -328,6 +328,47 @@ private slots:
         QCOMPARE(sheet.findChild<QLabel *>("PerfilT")->text(), QString("HEB 160"));
     }
 
+    // The arrows and the menu's Previous and Next are enabled only where
+    // there is a size to step to, also after stepping and under a search.
+    void arrowsAtTheEnds_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("searched");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<bool>("previous");
+        QTest::addColumn<bool>("next");
+        QTest::newRow("first row") << "HEB" << false << "HEB 100" << 0 << false << true;
+        QTest::newRow("a middle row") << "HEB" << false << "HEB 300" << 0 << true << true;
+        QTest::newRow("last row") << "HEB" << false << "HEB 160" << 0 << true << false;
+        QTest::newRow("stepped onto the last row") << "HEB" << false << "HEB 400" << 1 << true << false;
+        QTest::newRow("stepped off the first row") << "HEB" << false << "HEB 100" << 1 << true << true;
+        QTest::newRow("stepped back onto the first row") << "HEB" << false << "HEB 200" << -1 << false << true;
+        // 150 < h < 350 mm accepts HEB 200, HEB 300 and HEB 160.
+        QTest::newRow("search: first accepted") << "HEB" << true << "HEB 200" << 0 << false << true;
+        QTest::newRow("search: last accepted") << "HEB" << true << "HEB 300" << 1 << true << false;
+        QTest::newRow("the only row") << "IPE" << false << "IPE 300" << 0 << false << false;
+    }
+    void arrowsAtTheEnds()
+    {
+        QFETCH(QString, key);
+        QFETCH(bool, searched);
+        QFETCH(QString, start);
+        QFETCH(int, step);
+        QFETCH(bool, previous);
+        QFETCH(bool, next);
+        FamilyWindow &w = window(key);
+        if (searched)
+            search(w, 1, {true, Between, 150, 350});
+        goTo(w, start);
+        TShowPropFm sheet(&w);
+        sheet.Atualiza(step);
+        QCOMPARE(sheet.findChild<QWidget *>("AnteriorBt")->isEnabled(), previous);
+        QCOMPARE(sheet.findChild<QAction *>("AnteriorMn")->isEnabled(), previous);
+        QCOMPARE(sheet.findChild<QWidget *>("ProximoBt")->isEnabled(), next);
+        QCOMPARE(sheet.findChild<QAction *>("ProximoMn")->isEnabled(), next);
+    }
+
     void aSearchThatAcceptsNothingLeavesEverySlotEmpty()
     {
         FamilyWindow &w = window("HEB");
@@ -339,6 +380,9 @@ private slots:
             QVERIFY2(slot->text().isEmpty(), qPrintable(slot->objectName() + ": " + slot->text()));
         // The caption is the designation, which is empty too.
         QCOMPARE(sheet.windowTitle(), QString());
+        // Nothing to step to.
+        QVERIFY(!sheet.findChild<QWidget *>("AnteriorBt")->isEnabled());
+        QVERIFY(!sheet.findChild<QWidget *>("ProximoBt")->isEnabled());
     }
 
     void captionIsSectionUntilFilled()
