@@ -72,6 +72,9 @@ TPrincipalFm::TPrincipalFm(QWidget *parent, const QString &appDir)
     m_context.setAppDir(appDir.isEmpty() ? QFileInfo(QCoreApplication::applicationFilePath()).absolutePath() : appDir);
     setObjectName(QStringLiteral("PrincipalFm"));
     setWindowTitle(QString::fromLatin1(app::kNativeTitle));
+    // Every window of the program, child windows, dialogs, sheets and
+    // previews, carries the program's own icon.
+    QApplication::setWindowIcon(art::programIcon());
     setMinimumSize(518, 300);
 
     auto *central = new QWidget(this);

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -12,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 
 namespace chrome {
 
@@ -88,6 +90,17 @@ QIcon glyph(const QPainterPath &shape)
     p.drawPath(shape);
     p.end();
     return QIcon(pm);
+}
+
+void centreOnScreen(QWidget *dialog)
+{
+    const QWidget *parent = dialog->parentWidget();
+    const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect client = dialog->rect();
+    client.moveCenter(screen->availableGeometry().center());
+    dialog->setGeometry(client);
 }
 
 } // namespace chrome
