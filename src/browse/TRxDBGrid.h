@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QTableView>
 
 class Table;
@@ -19,13 +20,14 @@ public:
     TableModel *tableModel() const { return m_model; }
     QTableView *frozenView() const { return m_frozen; }
     // Widens every column whose title (in the header's font) or a value
-    // would be cut; no column narrows.
+    // would be cut; no column narrows, and a column the user sized stays.
     void growToFit();
 
 signals:
     void rowDoubleClicked();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
@@ -44,4 +46,8 @@ private:
     QTableView *m_frozen;
     int m_frozenColumns = 0;
     bool m_following = false;
+    // The widths of the columns the user sized, by column, and whether the
+    // user is sizing one now (a mouse button down on the header).
+    QHash<int, int> m_userWidths;
+    bool m_userResizing = false;
 };
