@@ -95,6 +95,9 @@ TPrincipalFm::TPrincipalFm(QWidget *parent, const QString &appDir)
     m_context.setAppDir(appDir.isEmpty() ? QFileInfo(QCoreApplication::applicationFilePath()).absolutePath() : appDir);
     setObjectName(QStringLiteral("PrincipalFm"));
     setWindowTitle(QString::fromLatin1(app::kNativeTitle));
+    // Every window of the program, child windows, dialogs, sheets and
+    // previews, carries the program's own icon.
+    QApplication::setWindowIcon(art::programIcon());
     setMinimumSize(518, 300);
 
     auto *central = new QWidget(this);
@@ -128,6 +131,7 @@ TPrincipalFm::TPrincipalFm(QWidget *parent, const QString &appDir)
     m_dictionary->setBinding(ivbiLanguageToLocale);
     m_translator = texts::makeTranslator(
         this, "(1 5 ('*' 'Hint' 0) ('*' 'Caption' 0) ('*' 'SimpleText' 0) ('*' 'Filter' 0) ('*' 'Title' 0))");
+    connect(m_translator, &TIvTranslator::OnLanguageChange, this, guard(this, &TPrincipalFm::mailCaptions));
     m_enLogoMDI = art::pixmap(QStringLiteral("background-en"), {274, 378});
     m_esLogoMDI = art::pixmap(QStringLiteral("background-es"), {274, 378});
     m_enLogo = art::pixmap(QStringLiteral("logo-en"), {54, 70});
@@ -317,15 +321,10 @@ void TPrincipalFm::buildMenus()
     const QString site = settings::readInternet(m_context, QStringLiteral("Site"), QString::fromLatin1(kSite));
     item(empresa, "SiteTolmoMn", u'&' + site, &TPrincipalFm::SiteTolmoMnClick);
     QMenu *emails = menu(empresa, nullptr, "EmailsMn", "&E-mail");
-    item(emails, "EmailComercialMn",
-         QStringLiteral("&Comercial:   ") + settings::readInternet(m_context, QStringLiteral("Comercial"), QString::fromLatin1(kEmailComercial)),
-         &TPrincipalFm::EmailComercialMnClick);
-    item(emails, "EmailGeneraMn",
-         QStringLiteral("&General:      ") + settings::readInternet(m_context, QStringLiteral("General"), QString::fromLatin1(kEmailGeneral)),
-         &TPrincipalFm::EmailGeneraMnClick);
-    item(emails, "EmailVantiroMn",
-         QStringLiteral("&Vantiro:  ") + settings::readInternet(m_context, QStringLiteral("Vantiro"), QString::fromLatin1(kEmailVantiro)),
-         &TPrincipalFm::EmailVantiroMnClick);
+    m_mailItems = {item(emails, "EmailComercialMn", QString(), &TPrincipalFm::EmailComercialMnClick),
+                   item(emails, "EmailGeneraMn", QString(), &TPrincipalFm::EmailGeneraMnClick),
+                   item(emails, "EmailVantiroMn", QString(), &TPrincipalFm::EmailVantiroMnClick)};
+    mailCaptions();
 
     QMenu *ajuda = menu(nullptr, bar, "N1", "&Help");
     QMenu *idioma = menu(ajuda, nullptr, "IdiomaMn", "&Language");
@@ -341,6 +340,27 @@ void TPrincipalFm::buildMenus()
     item(ajuda, "CreditosMn", QStringLiteral("&Credits"), &TPrincipalFm::CreditosMnClick);
     separator(ajuda, "N2");
     item(ajuda, "SobreMn", QStringLiteral("&About TOLMO Profile ..."), &TPrincipalFm::SobreMnClick);
+}
+
+void TPrincipalFm::mailCaptions()
+{
+    // The label in the current language, then the address in a column of
+    // its own (the menu aligns what follows a tab), so the three addresses
+    // line up whatever the labels' widths.
+    struct Mail {
+        const char *label;
+        const char *key;
+        const char *address;
+    };
+    const Mail mails[] = {{"&Sales:", "Comercial", kEmailComercial},
+                          {"&General:", "General", kEmailGeneral},
+                          {"&Vantiro:", "Vantiro", kEmailVantiro}};
+    for (int i = 0; i < m_mailItems.size(); ++i) {
+        const Mail &m = mails[i];
+        m_mailItems[i]->setText(
+            texts::TranslateString(QString::fromLatin1(m.label)) + u'\t'
+            + settings::readInternet(m_context, QString::fromLatin1(m.key), QString::fromLatin1(m.address)));
+    }
 }
 
 void TPrincipalFm::rebuildWindowsMenu()

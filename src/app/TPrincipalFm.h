@@ -119,6 +119,9 @@ private:
     void buildMenus();
     void buildToolBar();
     void rebuildWindowsMenu();
+    // Writes the e-mail items: the label in the current language and the
+    // address from the settings file.
+    void mailCaptions();
     // Brings the family's window to the front, creating it when it is not open.
     template <typename W, typename... Args> void openFamily(SectionFamily family, Args... args);
     void addChild(QWidget *child);
@@ -145,6 +148,7 @@ private:
     QPointer<QWidget> m_acero;
     QMenu *m_janelasMn = nullptr;
     QList<QAction *> m_windowCommands;
+    QList<QAction *> m_mailItems; // sales, general, Vantiro
     QAction *m_inglesMn = nullptr;
     QAction *m_espanolMn = nullptr;
     QAction *m_barraFerramentasMn = nullptr;

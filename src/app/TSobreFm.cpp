@@ -2,6 +2,7 @@
 
 #include "browse/Art.h"
 #include "browse/Texts.h"
+#include "browse/WindowChrome.h"
 #include "data/AppGlobals.h"
 #include "data/Declarations.h"
 #include "data/Table.h"
@@ -58,6 +59,8 @@ TSobreFm::TSobreFm(const AppContext &context, QWidget *parent) : QDialog(parent)
     // The English card's size serves both languages.
     setFixedSize(card.width() + 12, card.height() + 31);
     setWindowTitle(texts::TranslateString(QString::fromLatin1(app::kNativeTitle)));
+    // Centred on the screen, at start-up as from the Help menu.
+    chrome::centreOnScreen(this);
 }
 
 int TSobreFm::FirstShowModal()

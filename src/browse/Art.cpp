@@ -37,4 +37,12 @@ QPixmap pixmap(const QString &name, QSize size)
     return QPixmap::fromImage(image);
 }
 
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(pixmap(QStringLiteral("tolmo"), QSize(size, size)));
+    return icon;
+}
+
 } // namespace art

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -15,5 +16,8 @@ QPixmap pixmap(const QString &name, QSize size = {});
 QString resourcePath(const QString &name);
 // The size the picture declares.
 QSize naturalSize(const QString &name);
+// The program's icon (tolmo.svg) at the sizes title bars, task bars and
+// window lists ask for.
+QIcon programIcon();
 
 } // namespace art

@@ -7,13 +7,14 @@
 
 #include "browse/Shell.h"
 #include "browse/TBoundEdit.h"
+#include "browse/WindowChrome.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 
 #include <algorithm>
 
@@ -24,7 +25,6 @@ namespace {
 constexpr int kGroupLeft = 4;
 constexpr int kGroupTop = 4;
 constexpr int kGroupGapAboveButtons = 6;
-constexpr int kFirstRowTop = 16;
 constexpr int kRowPitch = 24;
 constexpr int kCheckLeft = 14, kCheckWidth = 75, kCheckHeight = 17, kCheckDrop = 2;
 constexpr int kListLeft = 90, kListWidth = 80;
@@ -46,28 +46,50 @@ SearchDialog::SearchDialog(const SearchDialogDesign &design, Criteria criteria, 
     // A fixed-size dialog with a close box and no other title-bar button.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(design.clientSize);
 
     auto *group = new QGroupBox(QStringLiteral(" Select the variables to the search "), this);
     group->setObjectName(QStringLiteral("GroupBox1"));
-    group->setGeometry(kGroupLeft, kGroupTop, design.clientSize.width() - 2 * kGroupLeft,
-                       design.buttonsTop - kGroupGapAboveButtons - kGroupTop);
+    // The first check box sits as far below the group box's frame line as
+    // each check box below the one above it, and the last as far above the
+    // frame's foot; the dialog grows where its design leaves too little room.
+    const int gap = kRowPitch - kCheckHeight;
+    const int firstRowTop = frameTop(group) + 1 + gap - kCheckDrop;
+    const int lastCheckBottom =
+        firstRowTop + int(std::max<qsizetype>(criteria.size() - 1, 0)) * kRowPitch + kCheckDrop + kCheckHeight;
+    const int designedHeight = design.buttonsTop - kGroupGapAboveButtons - kGroupTop;
+    const int groupHeight = std::max(designedHeight, lastCheckBottom + gap + 1);
+    const int grow = groupHeight - designedHeight;
+    setFixedSize(design.clientSize + QSize(0, grow));
+    group->setGeometry(kGroupLeft, kGroupTop, design.clientSize.width() - 2 * kGroupLeft, groupHeight);
 
-    buildRows(group, criteria);
-    buildButtons(design);
+    buildRows(group, criteria, firstRowTop);
+    buildButtons(design, design.buttonsTop + grow);
     setKeyboardOrder();
     createTranslator();
     AjustaVisao();
-    centreOnScreen();
+    chrome::centreOnScreen(this);
 }
 
-void SearchDialog::buildRows(QGroupBox *group, Criteria criteria)
+int SearchDialog::frameTop(const QGroupBox *group)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(group);
+    option.text = group->title();
+    option.lineWidth = 1;
+    option.textAlignment = group->alignment();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    // The contents begin at the frame line where the style draws the line
+    // under the title (Fusion), and just under the title where the line
+    // runs through it.
+    return group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, group).top();
+}
+
+void SearchDialog::buildRows(QGroupBox *group, Criteria criteria, int top)
 {
     QStringList modes;
     for (const char *item : kModeItems)
         modes << QString::fromLatin1(item);
 
-    int top = kFirstRowTop;
     for (const Criterion &c : criteria) {
         const QString component = QString::fromLatin1(c.component);
         Row row;
@@ -101,14 +123,14 @@ void SearchDialog::buildRows(QGroupBox *group, Criteria criteria)
     }
 }
 
-void SearchDialog::buildButtons(const SearchDialogDesign &design)
+void SearchDialog::buildButtons(const SearchDialogDesign &design, int top)
 {
     const int rowWidth = 3 * kButtonWidth + 2 * kButtonGap;
     int left = (design.clientSize.width() - rowWidth) / 2;
     auto button = [&](const QString &caption, const char *name) {
         auto *b = new QPushButton(caption, this);
         b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(left, design.buttonsTop, kButtonWidth, kButtonHeight);
+        b->setGeometry(left, top, kButtonWidth, kButtonHeight);
         left += kButtonWidth + kButtonGap;
         return b;
     };
@@ -144,19 +166,6 @@ void SearchDialog::setKeyboardOrder()
     chain(m_ayudaBt);
     if (!m_rows.isEmpty())
         m_rows.front().check->setFocus();
-}
-
-void SearchDialog::centreOnScreen()
-{
-    const QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    // The client area is centred: the frame is not known before the window
-    // manager has framed the window. Placing the dialog ourselves also keeps
-    // QDialog from centring it over its parent instead.
-    QRect client = rect();
-    client.moveCenter(screen->availableGeometry().center());
-    setGeometry(client);
 }
 
 void SearchDialog::createTranslator()

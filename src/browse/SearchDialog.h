@@ -64,10 +64,11 @@ private:
         TBoundEdit *second = nullptr;
     };
 
-    void buildRows(QGroupBox *group, Criteria criteria);
-    void buildButtons(const SearchDialogDesign &design);
+    // Where the group box's frame line runs under its title, in its coordinates.
+    static int frameTop(const QGroupBox *group);
+    void buildRows(QGroupBox *group, Criteria criteria, int top);
+    void buildButtons(const SearchDialogDesign &design, int top);
     void setKeyboardOrder();
-    void centreOnScreen();
     void createTranslator();
     const Row *rowAt(int row) const;
 

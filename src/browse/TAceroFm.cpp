@@ -65,7 +65,7 @@ const Page kPages[3] = {
       {"Fu", "fu (MPa)", 69},
       {"Alargamiento", "Minimum elongation (%)", 133},
       {"Resiliencia-JUL", "Minimum absorbed energy (J)", 157},
-      {"Resiliencia-TEMP", "Temperature (\u00BAC)", 96}}},
+      {"Resiliencia-TEMP", "Temperature (\u00B0C)", 96}}},
     {"TabSheet2", "Chemical Composition", "RxDBGrid2", &decl::AceroQUITable,
      {{"Tipo y Grado", "Designation", 104},
       {"Espesor", "Thickness (mm)", 82},

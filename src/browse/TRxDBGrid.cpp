@@ -5,6 +5,7 @@
 #include "browse/TableModel.h"
 #include "data/Table.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QScopeGuard>
 #include <QScrollBar>
@@ -46,7 +47,12 @@ TRxDBGrid::TRxDBGrid(QWidget *parent) : QTableView(parent), m_frozen(new QTableV
             &QAbstractSlider::setValue);
     connect(verticalScrollBar(), &QAbstractSlider::valueChanged, m_frozen->verticalScrollBar(),
             &QAbstractSlider::setValue);
+    // A column the user drags keeps its width while the grid lives: tab
+    // changes, searches and language changes set the others again.
+    horizontalHeader()->viewport()->installEventFilter(this);
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section, int, int size) {
+        if (m_userResizing)
+            m_userWidths.insert(section, size);
         if (section < m_frozenColumns) {
             m_frozen->setColumnWidth(section, size);
             updateFrozenGeometry();
@@ -82,10 +88,33 @@ void TRxDBGrid::setTableModel(TableModel *model, int frozenColumns)
     followTable();
 }
 
+bool TRxDBGrid::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == horizontalHeader()->viewport()) {
+        // A press, a drag or a double-click on a column's edge is the user's.
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            m_userResizing = true;
+            break;
+        case QEvent::MouseButtonRelease:
+            m_userResizing = false;
+            break;
+        default:
+            break;
+        }
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
 void TRxDBGrid::applyWidths()
 {
     const int charWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
     for (int c = 0; c < m_model->columnCount(); ++c) {
+        if (const auto user = m_userWidths.constFind(c); user != m_userWidths.cend()) {
+            setColumnWidth(c, *user);
+            continue;
+        }
         const int w = m_model->columnWidth(c, charWidth);
         if (m_model->hasPixelWidth(c)) {
             setColumnWidth(c, w);
@@ -111,7 +140,7 @@ void TRxDBGrid::growToFit()
     const QFontMetrics titles = horizontalHeader()->fontMetrics();
     for (int c = 0; c < m_model->columnCount(); ++c) {
         const int needed = neededWidth(c, titles);
-        if (needed > columnWidth(c))
+        if (needed > columnWidth(c) && !m_userWidths.contains(c))
             setColumnWidth(c, needed);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QTableView>
 
 class Table;
@@ -24,13 +25,14 @@ public:
     // The frozen columns' width: where the scrolling columns start.
     int frozenWidth() const;
     // Widens every column whose title (in the header's font) or a value
-    // would be cut; no column narrows.
+    // would be cut; no column narrows, and a column the user sized stays.
     void growToFit();
 
 signals:
     void rowDoubleClicked();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
@@ -59,4 +61,8 @@ private:
     int m_frozenColumns = 0;
     bool m_following = false;
     bool m_updating = false;
+    // The widths of the columns the user sized, by column, and whether the
+    // user is sizing one now (a mouse button down on the header).
+    QHash<int, int> m_userWidths;
+    bool m_userResizing = false;
 };

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -14,6 +15,7 @@
 #include <QPainterPath>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QScreen>
 
 namespace chrome {
 
@@ -137,6 +139,17 @@ QIcon glyph(const QPainterPath &shape)
     p.drawPath(shape);
     p.end();
     return QIcon(pm);
+}
+
+void centreOnScreen(QWidget *dialog)
+{
+    const QWidget *parent = dialog->parentWidget();
+    const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect client = dialog->rect();
+    client.moveCenter(screen->availableGeometry().center());
+    dialog->setGeometry(client);
 }
 
 } // namespace chrome

@@ -56,4 +56,11 @@ private:
 // A 16 x 16 glyph: the shape filled in the dark grey of the arrows.
 QIcon glyph(const QPainterPath &shape);
 
+// Centres a dialog about to be shown on the work area of its parent's
+// screen (the primary screen without a parent). The client area is centred:
+// the frame is not known before the window manager has framed the window.
+// Placing the dialog itself also keeps Qt from centring it over a parent
+// whose own geometry may not be final yet (the main window at start-up).
+void centreOnScreen(QWidget *dialog);
+
 } // namespace chrome

@@ -53,7 +53,9 @@ constexpr FieldDecl kILamPar[] = {
     {"ss", Float, 0, C, "Ss (mm)", "0.0", 0, Ctr},
 };
 
-// IPN: the properties of the tapered outline are stored.
+// IPN: the properties of the tapered outline are stored. The second moments
+// are whole cm4 as in the HE table (a small one still shows three
+// significant digits).
 constexpr FieldDecl kILamInc[] = {
     {"Supply", Text, 3, S, "", nullptr, 0, L},
     {"Designation", Text, 15, S, nullptr, nullptr, 0, Ctr},
@@ -67,11 +69,11 @@ constexpr FieldDecl kILamInc[] = {
     {"R2", Float, 0, S, "r2 (mm)", "0.0", 0, Ctr},
     {"D", Float, 0, S, "d (mm)", "0.0", 0, Ctr},
     {"A", Float, 0, S, "A (cm2)", "0.0", 0, Ctr},
-    {"Iy", Float, 0, S, "Iy (cm4)", "0.0", 0, Ctr},
+    {"Iy", Float, 0, S, "Iy (cm4)", "0", 0, Ctr},
     {"Wy", Float, 0, C, "Wy (cm3)", "0.0", 0, Ctr},
     {"ry", Float, 0, C, "iy (cm)", "0.00", 0, Ctr},
     {"Wply", Float, 0, S, "Wply (cm3)", "0.0", 0, Ctr},
-    {"Iz", Float, 0, S, "Iz (cm4)", "0.0", 0, Ctr},
+    {"Iz", Float, 0, S, "Iz (cm4)", "0", 0, Ctr},
     {"Wz", Float, 0, C, "Wz (cm3)", "0.0", 0, Ctr},
     {"rz", Float, 0, C, "iz (cm)", "0.00", 0, Ctr},
     {"Wplz", Float, 0, S, "Wplz (cm3)", "0.0", 0, Ctr},
@@ -102,11 +104,11 @@ constexpr FieldDecl kULam[] = {
     {"R2", Float, 0, S, "r2 (mm)", "0.0", 0, Ctr},
     {"D", Float, 0, S, "d (mm)", "0.0", 0, Ctr},
     {"A", Float, 0, S, "A (cm2)", "0.0", 0, Ctr},
-    {"Iy", Float, 0, S, "Iy (cm4)", "0.0", 0, Ctr},
+    {"Iy", Float, 0, S, "Iy (cm4)", "0", 0, Ctr},
     {"Wy", Float, 0, C, "Wy (cm3)", "0.0", 0, Ctr},
     {"ry", Float, 0, C, "iy (cm)", "0.00", 0, Ctr},
     {"Wply", Float, 0, S, "Wply (cm3)", "0.0", 0, Ctr},
-    {"Iz", Float, 0, S, "Iz (cm4)", "0.0", 0, Ctr},
+    {"Iz", Float, 0, S, "Iz (cm4)", "0", 0, Ctr},
     {"Wz", Float, 0, C, "Wz (cm3)", "0.0", 0, Ctr},
     {"rz", Float, 0, C, "iz (cm)", "0.00", 0, Ctr},
     {"Wplz", Float, 0, S, "Wplz (cm3)", "0.0", 0, Ctr},
@@ -247,6 +249,14 @@ int FieldDecl::decimals() const
         return -1;
     const char *dot = std::strchr(format, '.');
     return dot ? int(std::strlen(dot + 1)) : 0;
+}
+
+bool FieldDecl::isDimension() const
+{
+    if (type != FieldType::Float || !label)
+        return false;
+    const char *unit = std::strstr(label, "(mm)");
+    return unit && unit[4] == '\0';
 }
 
 FieldAlign FieldDecl::effectiveAlign() const

@@ -32,6 +32,26 @@ QString fixed(double v, int decimals, QChar decimalPoint)
     return digits;
 }
 
+int significantDecimals(double v, int formatDecimals)
+{
+    constexpr int kMost = 6;
+    int decimals = std::clamp(formatDecimals, 0, kMost);
+    if (!std::isfinite(v) || v == 0)
+        return decimals;
+    // Rounded as fixed() rounds: three significant digits are a rounded
+    // magnitude of at least 100 units of the last decimal.
+    const long double magnitude = std::fabs(static_cast<long double>(v));
+    long double scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    int more = decimals;
+    while (std::roundl(magnitude * scale) < 100 && more < kMost) {
+        scale *= 10;
+        ++more;
+    }
+    return std::roundl(magnitude * scale) == 0 ? decimals : more;
+}
+
 QChar systemDecimalPoint()
 {
     const QString point = QLocale().decimalPoint();
@@ -43,8 +63,11 @@ QString cell(const QVariant &value, const FieldDecl &field, QChar decimalPoint)
     if (value.isNull() || !value.isValid())
         return {};
     switch (field.type) {
-    case FieldType::Float:
-        return fixed(value.toDouble(), field.decimals() < 0 ? 2 : field.decimals(), decimalPoint);
+    case FieldType::Float: {
+        const double v = value.toDouble();
+        const int decimals = field.decimals() < 0 ? 2 : field.decimals();
+        return fixed(v, field.isDimension() ? decimals : significantDecimals(v, decimals), decimalPoint);
+    }
     case FieldType::Text:
         return value.toString();
     case FieldType::Logical:

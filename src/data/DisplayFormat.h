@@ -14,11 +14,19 @@ namespace display {
 // A value that is not finite gives an empty text.
 QString fixed(double v, int decimals, QChar decimalPoint);
 
+// The decimals that show v with at least three significant digits: the
+// format's decimals, plus as many more as the rounded value needs (at most
+// six in all). Zero, and a value that would round to zero even then, keep
+// the format's decimals.
+int significantDecimals(double v, int formatDecimals);
+
 // The decimal separator of the system's locale.
 QChar systemDecimalPoint();
 
-// A cell as grids, sheets and reports show it: a float with the field's
-// display format, a text as stored, an empty or non-finite value blank.
+// A cell as grids, sheets, catalogues and the exported tables show it: a
+// dimension with its field's display format, any other float with at least
+// three significant digits (significantDecimals), a text as stored, an empty
+// or non-finite value blank.
 QString cell(const QVariant &value, const FieldDecl &field, QChar decimalPoint);
 
 // A float in its shortest round-trip form with a full stop; blank when empty

@@ -26,6 +26,11 @@ struct FieldDecl {
 
     bool isStored() const { return kind == FieldKind::Stored; }
     bool isNumeric() const { return type == FieldType::Float; }
+    // A length of the section's outline in millimetres, stored or derived
+    // (h, tw, r1, d, hi, Ss...): its unit, as every field's, stands in its
+    // label. Dimensions are shown with their format as it is; properties
+    // with at least three significant digits.
+    bool isDimension() const;
     // Decimals of the display format, or -1 when the field has none.
     int decimals() const;
     // The alignment that applies, defaults resolved: floats right, texts left.

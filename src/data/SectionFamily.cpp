@@ -92,74 +92,72 @@ const Criterion kAngleDetail[] = {
 };
 
 // What each kind of section writes in the property sheet's slots; the grid columns are named by their
-// fields (HE "ry" is the column "iy (cm)").
+// fields (HE "ry" is the column "iy (cm)"). Every value is written as its grid column shows it.
 constexpr SlotFill kParallelPropertyFills[] = {
-    {"LBh", "h = ", "h", 0, " mm"},          {"LBr", "r = ", "R", 0, " mm"},
-    {"LBb", "b = ", "b", 0, " mm"},          {"LBd", "d = ", "d", 1, " mm"},
-    {"LBtw", "tw = ", "tw", 1, " mm"},       {"LBhi", "hi = ", "hi", 1, " mm"},
-    {"LBtf", "tf = ", "tf", 1, " mm"},       {"LBA", "A = ", "A", 1, " cm2"},
-    {"LBM", "M = ", "M", 1, " kg/m"},        {"LBIy", "Iy = ", "Iy", 0, " cm4"},
-    {"LBIz", "Iz = ", "Iz", 0, " cm4"},      {"LBWy", "Wy = ", "Wy", 1, " cm3"},
-    {"LBWz", "Wz = ", "Wz", 1, " cm3"},      {"LBWply", "Wply = ", "Wply", 1, " cm3"},
-    {"LBWplz", "Wplz = ", "Wplz", 1, " cm3"}, {"LBry", "iy = ", "ry", 2, " cm"},
-    {"LBrz", "iz = ", "rz", 2, " cm"},       {"LBIt", "It = ", "It", 1, " cm4"},
-    {"LBIw", "Iw = ", "Iw", 0, " cm6"},      {"LBSy", "Sy = ", "Sy", 1, " cm3"},
-    {"LBAvz", "Avz = ", "Avz", 2, " cm2"},   {"LBssy", "sy = ", "ssy", 1, " cm"},
-    {"LBAL", "AL = ", "AL", 3, " m2/m"},     {"LBAG", "AG = ", "AG", 2, " m2/t"},
+    {"LBh", "h = ", "h", " mm"},             {"LBr", "r = ", "R", " mm"},
+    {"LBb", "b = ", "b", " mm"},             {"LBd", "d = ", "d", " mm"},
+    {"LBtw", "tw = ", "tw", " mm"},          {"LBhi", "hi = ", "hi", " mm"},
+    {"LBtf", "tf = ", "tf", " mm"},          {"LBA", "A = ", "A", " cm2"},
+    {"LBM", "M = ", "M", " kg/m"},           {"LBIy", "Iy = ", "Iy", " cm4"},
+    {"LBIz", "Iz = ", "Iz", " cm4"},         {"LBWy", "Wy = ", "Wy", " cm3"},
+    {"LBWz", "Wz = ", "Wz", " cm3"},         {"LBWply", "Wply = ", "Wply", " cm3"},
+    {"LBWplz", "Wplz = ", "Wplz", " cm3"},   {"LBry", "iy = ", "ry", " cm"},
+    {"LBrz", "iz = ", "rz", " cm"},          {"LBIt", "It = ", "It", " cm4"},
+    {"LBIw", "Iw = ", "Iw", " cm6"},         {"LBSy", "Sy = ", "Sy", " cm3"},
+    {"LBAvz", "Avz = ", "Avz", " cm2"},      {"LBssy", "sy = ", "ssy", " cm"},
+    {"LBAL", "AL = ", "AL", " m2/m"},        {"LBAG", "AG = ", "AG", " m2/t"},
 };
 
 // IPN and UPN: as HE (the fields are named ignoring case), with flange and
-// toe radii instead of r and no hi, the dimensions in other slots, and Iy
-// and Iz with one decimal.
+// toe radii instead of r and no hi, and the dimensions in other slots.
 constexpr SlotFill kTaperedOwn[] = {
-    {"LBr", "r2 = ", "R2", 1, " mm"},        {"LBb", "tf = ", "Tf", 1, " mm"},
-    {"LBd", "b = ", "B", 0, " mm"},          {"LBtw", "r1 = ", "R1", 1, " mm"},
-    {"LBhi", "d = ", "D", 1, " mm"},         {"LBtf", "tw = ", "Tw", 1, " mm"},
-    {"LBIy", "Iy = ", "Iy", 1, " cm4"},      {"LBIz", "Iz = ", "Iz", 1, " cm4"},
+    {"LBr", "r2 = ", "R2", " mm"},           {"LBb", "tf = ", "Tf", " mm"},
+    {"LBd", "b = ", "B", " mm"},             {"LBtw", "r1 = ", "R1", " mm"},
+    {"LBhi", "d = ", "D", " mm"},            {"LBtf", "tw = ", "Tw", " mm"},
 };
 
-// UPN: as IPN, It with two decimals, and the centroid distances ys and ym in
-// the bottom line instead of Sy and sy.
+// UPN: as IPN, with the centroid distances ys and ym in the bottom line
+// instead of Sy and sy.
 constexpr SlotFill kChannelOwn[] = {
-    {"LBIt", "It = ", "It", 2, " cm4"},      {"LBSy", "AG = ", "AG", 2, " m2/t"},
-    {"LBAvz", "AL = ", "AL", 3, " m2/m"},    {"LBssy", "Avz = ", "Avz", 2, " cm2"},
-    {"LBAL", "ys = ", "ys", 2, " cm"},       {"LBAG", "ym = ", "ym", 2, " cm"},
+    {"LBSy", "AG = ", "AG", " m2/t"},        {"LBAvz", "AL = ", "AL", " m2/m"},
+    {"LBssy", "Avz = ", "Avz", " cm2"},      {"LBAL", "ys = ", "ys", " cm"},
+    {"LBAG", "ym = ", "ym", " cm"},
 };
 
 // Equal-leg angles: the top corners (LBh, LBr) and the z-axis moduli (LBWz,
 // LBWplz) stay empty; y and z values are equal and named together.
 constexpr SlotFill kAnglePropertyFills[] = {
-    {"LBb", "h = ", "H", 0, " mm"},          {"LBd", "t = ", "T", 1, " mm"},
-    {"LBtw", "r1 = ", "R1", 1, " mm"},       {"LBhi", "r2 = ", "R2", 1, " mm"},
-    {"LBtf", "ys = zs = ", "ys", 2, " cm"},  {"LBA", "A = ", "A", 1, " cm2"},
-    {"LBM", "M = ", "M", 1, " kg/m"},        {"LBIy", "Iy = Iz = ", "Iy", 2, " cm4"},
-    {"LBIz", "Iyz = ", "Iyz", 2, " cm4"},    {"LBWy", "Wy = Wz = ", "Wy", 2, " cm3"},
-    {"LBWply", "iy = iz = ", "ry", 2, " cm"}, {"LBry", "Iu = ", "Iu", 2, " cm4"},
-    {"LBrz", "Iv = ", "Iv", 2, " cm4"},      {"LBIt", "iu = ", "ru", 2, " cm"},
-    {"LBIw", "iv = ", "rv", 2, " cm"},       {"LBSy", "u1 = ", "U1", 2, " cm"},
-    {"LBAvz", "v = ", "V", 2, " cm"},        {"LBssy", "u2 = ", "U2", 2, " cm"},
-    {"LBAL", "AL = ", "AL", 3, " m2/m"},     {"LBAG", "AG = ", "AG", 2, " m2/t"},
+    {"LBb", "h = ", "H", " mm"},             {"LBd", "t = ", "T", " mm"},
+    {"LBtw", "r1 = ", "R1", " mm"},          {"LBhi", "r2 = ", "R2", " mm"},
+    {"LBtf", "ys = zs = ", "ys", " cm"},     {"LBA", "A = ", "A", " cm2"},
+    {"LBM", "M = ", "M", " kg/m"},           {"LBIy", "Iy = Iz = ", "Iy", " cm4"},
+    {"LBIz", "Iyz = ", "Iyz", " cm4"},       {"LBWy", "Wy = Wz = ", "Wy", " cm3"},
+    {"LBWply", "iy = iz = ", "ry", " cm"},   {"LBry", "Iu = ", "Iu", " cm4"},
+    {"LBrz", "Iv = ", "Iv", " cm4"},         {"LBIt", "iu = ", "ru", " cm"},
+    {"LBIw", "iv = ", "rv", " cm"},          {"LBSy", "u1 = ", "U1", " cm"},
+    {"LBAvz", "v = ", "V", " cm"},           {"LBssy", "u2 = ", "U2", " cm"},
+    {"LBAL", "AL = ", "AL", " m2/m"},        {"LBAG", "AG = ", "AG", " m2/t"},
 };
 
 // The gauges are text fields, written as stored. LBDmax is not listed: it
 // is written by the detailing sheet for every family.
 constexpr SlotFill kIBeamDetailFills[] = {
-    {"LBh", "h = ", "h", 0, " mm"},           {"LBb", "b = ", "b", 0, " mm"},
-    {"LBtf", "tf = ", "tf", 1, " mm"},        {"LBtw", "tw = ", "tw", 1, " mm"},
-    {"LBPmin", "pmin = ", "Pmin", kAsStored, " mm"}, {"LBPmax", "pmax = ", "Pmax", kAsStored, " mm"},
-    {"LBSs", "Ss = ", "ss", 1, " mm"},
+    {"LBh", "h = ", "h", " mm"},             {"LBb", "b = ", "b", " mm"},
+    {"LBtf", "tf = ", "tf", " mm"},          {"LBtw", "tw = ", "tw", " mm"},
+    {"LBPmin", "pmin = ", "Pmin", " mm"},    {"LBPmax", "pmax = ", "Pmax", " mm"},
+    {"LBSs", "Ss = ", "ss", " mm"},
 };
 
 // Channels: as I sections (the fields are named ignoring case), with their
 // gauge as e, from the back of the web.
 constexpr SlotFill kChannelDetailOwn[] = {
-    {"LBPmin", "emin = ", "Emin", kAsStored, " mm"}, {"LBPmax", "emax = ", "Emax", kAsStored, " mm"},
+    {"LBPmin", "emin = ", "Emin", " mm"},    {"LBPmax", "emax = ", "Emax", " mm"},
 };
 
 // Angles: leg and thickness only; tf, tw and Ss stay empty.
 constexpr SlotFill kAngleDetailFills[] = {
-    {"LBh", "h = ", "H", 0, " mm"},           {"LBb", "t = ", "T", 1, " mm"},
-    {"LBPmin", "emin = ", "Emin", kAsStored, " mm"}, {"LBPmax", "emax = ", "Emax", kAsStored, " mm"},
+    {"LBh", "h = ", "H", " mm"},             {"LBb", "t = ", "T", " mm"},
+    {"LBPmin", "emin = ", "Emin", " mm"},    {"LBPmax", "emax = ", "Emax", " mm"},
 };
 
 const char kIpnTargets[] = "(1 6 ('*' 'Hint' 0) ('*' 'Caption' 0) ('*' 'Items' 0) ('*' 'Hints' 0) ('*' 'Filter' 0) "

@@ -29,17 +29,15 @@ struct DimensionLabel {
     int decimals;
 };
 
-// How a sheet fills one of its slots: prefix, the value of a field, unit. A
-// number is written with `decimals` decimals; kAsStored writes a text field
-// as stored.
+// How a sheet fills one of its slots: prefix, the value of a field, unit.
+// The value is written as the grid shows it (display::cell), so a sheet and
+// the grid of the same size always agree.
 struct SlotFill {
     const char *slot;
     const char *prefix;
     const char *field;
-    int decimals;
     const char *unit;
 };
-inline constexpr int kAsStored = -1;
 
 // The slots a family fills on one sheet: its own, then those of the fills it
 // is based on for every slot it does not name itself.

@@ -36,7 +36,7 @@ const SteelLayout kLayouts[] = {
                  {"fu", "MPa", "Fu", C, 124.6},
                  {"Minimum elongation", "%", "Alargamiento", C, 161.3},
                  {"Minimum absorbed energy", "J", "Resiliencia-JUL", C, 201.2},
-                 {"Temperature", "ºC", "Resiliencia-TEMP", C, 240.8}}},
+                 {"Temperature", "°C", "Resiliencia-TEMP", C, 240.8}}},
     {.className = "TCatAcoQuiFm",
      .table = &decl::AceroQUITable,
      .subtitle = "Chemical Composition of Products - Analysis from Casting (%)",

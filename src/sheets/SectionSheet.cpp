@@ -154,11 +154,12 @@ void SectionSheet::buildMenu()
         QAction *a = m_menu->addAction(QString::fromLatin1(caption));
         a->setObjectName(QString::fromLatin1(name));
         connect(a, &QAction::triggered, this, guard(this, handler));
+        return a;
     };
     item("ImprimirMn", "&Print", &SectionSheet::ImprimirClick);
     m_menu->addSeparator();
-    item("AnteriorMn", "P&revious", &SectionSheet::AnteriorMnClick);
-    item("ProximoMn", "&Next", &SectionSheet::ProximoMnClick);
+    m_anteriorMn = item("AnteriorMn", "P&revious", &SectionSheet::AnteriorMnClick);
+    m_proximoMn = item("ProximoMn", "&Next", &SectionSheet::ProximoMnClick);
     m_menu->addSeparator();
     item("CerrarMn", "&Close", &SectionSheet::CerrarMnClick);
 }
@@ -179,8 +180,10 @@ void SectionSheet::FormCreate()
 
 void SectionSheet::Atualiza(int step)
 {
-    if (!m_window || !m_family)
+    if (!m_window || !m_family) {
+        enableSteps(-1, 0);
         return;
+    }
     Table &table = *m_window->sectionTable();
     // The table's own moves stop at either end, so the same section is
     // filled again there; its filter keeps the search's rejects out.
@@ -198,6 +201,17 @@ void SectionSheet::Atualiza(int step)
     }
     setWindowTitle(m_perfil->text());
     fillMore(table, *m_family);
+    enableSteps(table.currentRow(), table.recordCount());
+}
+
+void SectionSheet::enableSteps(int row, int rows)
+{
+    const bool previous = row > 0 && row < rows;
+    const bool next = row >= 0 && row < rows - 1;
+    m_anterior->setEnabled(previous);
+    m_anteriorMn->setEnabled(previous);
+    m_proximo->setEnabled(next);
+    m_proximoMn->setEnabled(next);
 }
 
 SheetTexts SectionSheet::fillTexts(const SheetLayout &layout, const Table &table, const SheetFills &fills)
@@ -242,10 +256,8 @@ QString SectionSheet::slotText(const Table &table, const SlotFill &fill)
     const FieldRef field = table.field(QString::fromLatin1(fill.field));
     if (field.isNull())
         return {};
-    const QString value = fill.decimals == kAsStored
-                              ? field.asString()
-                              : display::fixed(field.asFloat(), fill.decimals, display::systemDecimalPoint());
-    return QString::fromLatin1(fill.prefix) + value + QString::fromLatin1(fill.unit);
+    return QString::fromLatin1(fill.prefix) + field.displayText(display::systemDecimalPoint())
+           + QString::fromLatin1(fill.unit);
 }
 
 QLabel *SectionSheet::slotLabel(const QString &name) const

@@ -15,6 +15,7 @@
 #include <span>
 
 class FamilyWindow;
+class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -69,7 +70,8 @@ public:
     void FormCreate();
     // Moves the family window's table by step (-1 prior, 0 none, +1 next;
     // at either end nothing moves) and fills the sheet from its current
-    // record. Without a family window the sheet stays as it is.
+    // record. The previous and next commands are enabled where there is a
+    // size to step to. Without a family window the sheet stays as it is.
     void Atualiza(int step);
 
     // Handlers.
@@ -118,10 +120,10 @@ protected:
     // current record of table; every other slot is empty.
     static SheetTexts fillTexts(const SheetLayout &layout, const Table &table, const SheetFills &fills);
 
-    // The text of a slot from the current record: prefix, value, unit. An
-    // empty field gives an empty slot; a number that is not finite (a
-    // quotient of empty dimensions) gives prefix and unit with no number,
-    // so the sheet still names the quantity it cannot show.
+    // The text of a slot from the current record: prefix, the value as the
+    // grid shows it, unit. An empty field gives an empty slot; a number that
+    // is not finite (a quotient of empty dimensions) gives prefix and unit
+    // with no number, so the sheet still names the quantity it cannot show.
     static QString slotText(const Table &table, const SlotFill &fill);
 
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -129,6 +131,8 @@ protected:
 private:
     void buildBottomBar();
     void buildMenu();
+    // Enables previous and next for the row'th of rows sizes.
+    void enableSteps(int row, int rows);
     const SheetLayout &m_layout;
     QPointer<FamilyWindow> m_window;
     const FamilyInfo *m_family = nullptr;
@@ -141,5 +145,7 @@ private:
     TSpeedButton *m_anterior = nullptr;
     TSpeedButton *m_proximo = nullptr;
     QMenu *m_menu = nullptr;
+    QAction *m_anteriorMn = nullptr;
+    QAction *m_proximoMn = nullptr;
     TIvTranslator *m_translator = nullptr;
 };

@@ -5,9 +5,12 @@
 
 namespace {
 
+// The right column starts where its longest text ("pmax = 220 mm") still
+// ends inside the separator lines and its top texts keep clear of the logo.
+constexpr int kRight = 312;
 constexpr SlotPlace kSlots[] = {
-    {"LBh", 214, 36},     {"LBtw", 333, 38},    {"LBb", 214, 56},     {"LBtf", 333, 58},
-    {"LBDmax", 213, 89},  {"LBPmin", 214, 110}, {"LBPmax", 333, 110}, {"LBSs", 214, 142},
+    {"LBh", 214, 36},     {"LBtw", kRight, 38},    {"LBb", 214, 56},     {"LBtf", kRight, 58},
+    {"LBDmax", 213, 89},  {"LBPmin", 214, 110},    {"LBPmax", kRight, 110}, {"LBSs", 214, 142},
 };
 constexpr int kLines[] = {79, 135};
 

@@ -133,6 +133,32 @@ private slots:
         QVERIFY(g_reports.isEmpty());
     }
 
+    // The e-mail items: the label in the current language (no Spanish word
+    // in English), a tab, then the address, which the menu puts in a column
+    // of its own so that the three addresses line up.
+    void mailItemsFollowTheLanguage()
+    {
+        TPrincipalFm w(nullptr, m_dir.path());
+        w.setExitConfirmation(yes);
+        const auto items = [&w] {
+            QStringList t;
+            for (const char *name : {"EmailComercialMn", "EmailGeneraMn", "EmailVantiroMn"})
+                t << w.findChild<QAction *>(name)->text();
+            return t;
+        };
+        const QStringList english{"&Sales:\tcomercial@raroda.example", "&General:\tinfo@raroda.example",
+                                  "&Vantiro:\tvantiro@raroda.example"};
+        const QStringList spanish{"&Comercial:\tcomercial@raroda.example", "&General:\tinfo@raroda.example",
+                                  "&Vantiro:\tvantiro@raroda.example"};
+        QCOMPARE(items(), english);
+        for (int round = 0; round < 2; ++round) {
+            w.findChild<QAction *>("EspanolMn")->trigger();
+            QCOMPARE(items(), spanish);
+            w.findChild<QAction *>("InglesMn")->trigger();
+            QCOMPARE(items(), english);
+        }
+    }
+
     void aDictionaryThatCannotBeUsedLeavesEveryWindowInEnglish_data()
     {
         QTest::addColumn<bool>("damaged"); // else missing

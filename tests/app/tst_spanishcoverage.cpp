@@ -122,7 +122,7 @@ private:
 // ---------------------------------------------------------------- the rule
 
 // The units of the catalogue's quantities, as its labels write them.
-const QString kUnit = QStringLiteral("(?:mm|cm|cm2|cm3|cm4|cm6|kg/m|kN/m|m2/m|m2/t|MPa|J|%|\u00BAC)");
+const QString kUnit = QStringLiteral("(?:mm|cm|cm2|cm3|cm4|cm6|kg/m|kN/m|m2/m|m2/t|MPa|J|%|\u00B0C)");
 // A quantity's symbol: a letter and at most three letters or digits of
 // subscript ("h", "tw", "Wply", "pmin", "Iyz"); equal quantities are written
 // together ("Iy=Iz", "ys=zs").

@@ -326,6 +326,36 @@ void TestSearchDialogs::geometry()
     }
     for (const QPushButton *b : d->findChildren<QPushButton *>())
         QVERIFY2(b->y() > group->geometry().bottom(), qPrintable(b->objectName()));
+
+    // The first check box is as far below the group box's frame line as
+    // each check box is below the one above, and the last as far above the
+    // frame's foot. The frame line is found where it is drawn: the first
+    // line of the dialog's picture, right of the group box's title, that
+    // differs from the dialog's colour beside the group box.
+    const QImage picture = d->grab().toImage();
+    const QColor background = picture.pixelColor(d->width() - 2, group->geometry().center().y());
+    const int x = group->geometry().right() - 12;
+    int frameLine = -1, frameFoot = -1;
+    for (int y = group->geometry().top(); y <= group->geometry().bottom(); ++y) {
+        if (picture.pixelColor(x, y) != background) {
+            if (frameLine < 0)
+                frameLine = y - group->geometry().top();
+            frameFoot = y - group->geometry().top();
+        }
+    }
+    QVERIFY(frameLine >= 0 && frameFoot > frameLine);
+    const QList<ExpectedRow> &rows = expectedOf(className).rows;
+    FIND(first, QCheckBox, d.get(), rows.front().check);
+    FIND(last, QCheckBox, d.get(), rows.back().check);
+    int gap = 7; // blank lines between two check boxes
+    if (rows.size() > 1) {
+        FIND(second, QCheckBox, d.get(), rows[1].check);
+        gap = second->y() - first->geometry().bottom() - 1;
+    }
+    const int above = first->y() - frameLine - 1;
+    const int below = frameFoot - last->geometry().bottom() - 1;
+    QVERIFY2(qAbs(above - gap) <= 1, qPrintable(QStringLiteral("%1 px above the first row, %2 between rows").arg(above).arg(gap)));
+    QVERIFY2(below >= gap - 1, qPrintable(QStringLiteral("%1 px below the last row, %2 between rows").arg(below).arg(gap)));
 }
 
 void TestSearchDialogs::centredOnScreen()

@@ -287,7 +287,7 @@ private slots:
         QTest::newRow("mechanical") << 0 << "Mechanical Properties" << "RxDBGrid1"
                                     << QStringList{"Designation", "Thickness (mm)", "fy (MPa)", "fu (MPa)",
                                                    "Minimum elongation (%)", "Minimum absorbed energy (J)",
-                                                   QString::fromUtf8("Temperature (ºC)")}
+                                                   QString::fromUtf8("Temperature (°C)")}
                                     << QList<int>{104, 82, 70, 69, 133, 157, 96};
         QTest::newRow("chemical") << 1 << "Chemical Composition" << "RxDBGrid2"
                                   << QStringList{"Designation", "Thickness (mm)", "Standard", "C (max)",

@@ -703,7 +703,7 @@ void TestBinaryDictionary::programDictionary_data()
     QTest::newRow("record counter") << "Record " << "Registro ";
     QTest::newRow("menu caption") << "&Print" << "&Imprimir";
     QTest::newRow("tab caption") << "Properties" << "Propiedades";
-    QTest::newRow("tab caption 2") << "Dimensions for Detailing" << "Dimensiones para Detalle";
+    QTest::newRow("tab caption 2") << "Dimensions for Detailing" << "Dimensiones para detalle";
     QTest::newRow("tab caption 3") << "Tolerances" << "Tolerancias";
     QTest::newRow("window caption") << "HEB Sections" << "Perfiles HEB";
     QTest::newRow("field label") << "dmax bolt" << "dmax tornillo";

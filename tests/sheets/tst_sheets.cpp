@@ -11,7 +11,9 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QFrame>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <functional>
@@ -229,6 +231,33 @@ private slots:
             QCOMPARE(sheet->findChild<QPushButton *>("Imprimir")->text(), QStringLiteral("&Imprimir"));
         const QStringList faults = layoutcheck::faults(sheet.get());
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+
+        // Every value stays within the grey separator lines' extent and
+        // keeps clear of the logo.
+        const QWidget *logo = sheet->findChild<QWidget *>("ImgLogo");
+        QVERIFY(logo);
+        const QRect aroundLogo = logo->geometry().adjusted(-4, -4, 4, 4);
+        int lineLeft = sheet->width(), lineRight = 0;
+        for (const QFrame *line : sheet->findChildren<QFrame *>(QRegularExpression("^Linha"))) {
+            lineLeft = std::min(lineLeft, line->geometry().left());
+            lineRight = std::max(lineRight, line->geometry().right());
+        }
+        QVERIFY(lineLeft < lineRight);
+        for (const QLabel *slot : sheet->slotLabels()) {
+            if (slot->text().isEmpty())
+                continue;
+            const QRect ink(slot->geometry().topLeft(),
+                            QSize(layoutcheck::inkWidth(slot->fontMetrics(), slot->text()), slot->height()));
+            QVERIFY2(ink.left() >= lineLeft && ink.right() <= lineRight,
+                     qPrintable(QStringLiteral("%1 \"%2\" spans %3 to %4, the separators %5 to %6")
+                                    .arg(slot->objectName(), slot->text())
+                                    .arg(ink.left())
+                                    .arg(ink.right())
+                                    .arg(lineLeft)
+                                    .arg(lineRight)));
+            QVERIFY2(!ink.intersects(aroundLogo),
+                     qPrintable(QStringLiteral("%1 \"%2\" touches the logo").arg(slot->objectName(), slot->text())));
+        }
     }
 };
 

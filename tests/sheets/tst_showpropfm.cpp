@@ -130,7 +130,8 @@ private slots:
              {"LBry", "iy = 12.46 cm"},
              {"LBssy", "sy = 26.6 cm"}});
 
-        // IPN: stored properties as stored; by hand, M = 33.4 x 0.785 = 26.2 kg/m,
+        // IPN: stored properties as the grid shows them (Iy and Iz whole cm4,
+        // It with three significant digits); by hand, M = 33.4 x 0.785 = 26.2 kg/m,
         // Wy = 2 x 2140 / 20 = 214.0 cm3, Wz = 2 x 117 / 9 = 26.0 cm3,
         // sy = 2140 / 125 = 17.1 cm, AG = 0.709 / 0.02622 = 27.04 m2/t.
         add("IPN", "IPN 200",
@@ -143,15 +144,15 @@ private slots:
              {"LBtf", "tw = 7.5 mm"},
              {"LBA", "A = 33.4 cm2"},
              {"LBM", "M = 26.2 kg/m"},
-             {"LBIy", "Iy = 2140.0 cm4"},
-             {"LBIz", "Iz = 117.0 cm4"},
+             {"LBIy", "Iy = 2140 cm4"},
+             {"LBIz", "Iz = 117 cm4"},
              {"LBWy", "Wy = 214.0 cm3"},
              {"LBWz", "Wz = 26.0 cm3"},
              {"LBWply", "Wply = 250.0 cm3"},
              {"LBWplz", "Wplz = 43.5 cm3"},
              {"LBry", "iy = 8.00 cm"},
              {"LBrz", "iz = 1.87 cm"},
-             {"LBIt", "It = 6.0 cm4"},
+             {"LBIt", "It = 6.02 cm4"},
              {"LBIw", "Iw = 10520 cm6"},
              {"LBSy", "Sy = 125.0 cm3"},
              {"LBAvz", "Avz = 13.96 cm2"},
@@ -172,8 +173,8 @@ private slots:
              {"LBtf", "tw = 8.5 mm"},
              {"LBA", "A = 32.2 cm2"},
              {"LBM", "M = 25.3 kg/m"},
-             {"LBIy", "Iy = 1910.0 cm4"},
-             {"LBIz", "Iz = 148.0 cm4"},
+             {"LBIy", "Iy = 1910 cm4"},
+             {"LBIz", "Iz = 148 cm4"},
              {"LBWy", "Wy = 191.0 cm3"},
              {"LBWz", "Wz = 27.0 cm3"},
              {"LBWply", "Wply = 228.0 cm3"},
@@ -189,7 +190,8 @@ private slots:
              {"LBAG", "ym = 3.94 cm"}});
 
         // Angles: nothing in the top corners nor in the z moduli; the leg
-        // length is written one slot down.
+        // length is written one slot down. Every value as the grid shows it:
+        // A and M with two decimals, Iyz with one.
         add("ANG", "L 100x100x10",
             {{"LBh", ""},
              {"LBr", ""},
@@ -198,10 +200,10 @@ private slots:
              {"LBtw", "r1 = 12.0 mm"},
              {"LBhi", "r2 = 6.0 mm"},
              {"LBtf", "ys = zs = 2.82 cm"},
-             {"LBA", "A = 19.2 cm2"},
-             {"LBM", "M = 15.0 kg/m"},
+             {"LBA", "A = 19.15 cm2"},
+             {"LBM", "M = 15.04 kg/m"},
              {"LBIy", "Iy = Iz = 176.66 cm4"},
-             {"LBIz", "Iyz = 103.67 cm4"},
+             {"LBIz", "Iyz = 103.7 cm4"},
              {"LBWy", "Wy = Wz = 24.61 cm3"},
              {"LBWz", ""},
              {"LBWply", "iy = iz = 3.04 cm"},
@@ -327,6 +329,47 @@ private slots:
         QCOMPARE(sheet.findChild<QLabel *>("PerfilT")->text(), QString("HEB 160"));
     }
 
+    // The arrows and the menu's Previous and Next are enabled only where
+    // there is a size to step to, also after stepping and under a search.
+    void arrowsAtTheEnds_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("searched");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<bool>("previous");
+        QTest::addColumn<bool>("next");
+        QTest::newRow("first row") << "HEB" << false << "HEB 100" << 0 << false << true;
+        QTest::newRow("a middle row") << "HEB" << false << "HEB 300" << 0 << true << true;
+        QTest::newRow("last row") << "HEB" << false << "HEB 160" << 0 << true << false;
+        QTest::newRow("stepped onto the last row") << "HEB" << false << "HEB 400" << 1 << true << false;
+        QTest::newRow("stepped off the first row") << "HEB" << false << "HEB 100" << 1 << true << true;
+        QTest::newRow("stepped back onto the first row") << "HEB" << false << "HEB 200" << -1 << false << true;
+        // 150 < h < 350 mm accepts HEB 200, HEB 300 and HEB 160.
+        QTest::newRow("search: first accepted") << "HEB" << true << "HEB 200" << 0 << false << true;
+        QTest::newRow("search: last accepted") << "HEB" << true << "HEB 300" << 1 << true << false;
+        QTest::newRow("the only row") << "IPE" << false << "IPE 300" << 0 << false << false;
+    }
+    void arrowsAtTheEnds()
+    {
+        QFETCH(QString, key);
+        QFETCH(bool, searched);
+        QFETCH(QString, start);
+        QFETCH(int, step);
+        QFETCH(bool, previous);
+        QFETCH(bool, next);
+        FamilyWindow &w = window(key);
+        if (searched)
+            search(w, 1, {true, Between, 150, 350});
+        goTo(w, start);
+        TShowPropFm sheet(&w);
+        sheet.Atualiza(step);
+        QCOMPARE(sheet.findChild<QWidget *>("AnteriorBt")->isEnabled(), previous);
+        QCOMPARE(sheet.findChild<QAction *>("AnteriorMn")->isEnabled(), previous);
+        QCOMPARE(sheet.findChild<QWidget *>("ProximoBt")->isEnabled(), next);
+        QCOMPARE(sheet.findChild<QAction *>("ProximoMn")->isEnabled(), next);
+    }
+
     void aSearchThatAcceptsNothingLeavesEverySlotEmpty()
     {
         FamilyWindow &w = window("HEB");
@@ -338,6 +381,9 @@ private slots:
             QVERIFY2(slot->text().isEmpty(), qPrintable(slot->objectName() + ": " + slot->text()));
         // The caption is the designation, which is empty too.
         QCOMPARE(sheet.windowTitle(), QString());
+        // Nothing to step to.
+        QVERIFY(!sheet.findChild<QWidget *>("AnteriorBt")->isEnabled());
+        QVERIFY(!sheet.findChild<QWidget *>("ProximoBt")->isEnabled());
     }
 
     void captionIsSectionUntilFilled()
