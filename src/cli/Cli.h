@@ -20,7 +20,4 @@ int exportTable(const QString &fileName, bool raw, const QString &dir, QTextStre
 // and only then writes its content checksum.
 int sealTable(const QString &fileName, const QString &dir, QTextStream &out);
 
-// One CSV cell: quoted when it holds a comma, a quote or a line break.
-QString csvCell(const QString &text);
-
 } // namespace cli
