@@ -2,6 +2,7 @@
 
 #include <QTableView>
 
+class QAction;
 class Table;
 class TableModel;
 
@@ -9,6 +10,8 @@ class TableModel;
 // the others scroll sideways (an overlay view sharing model and selection, as
 // in Qt's frozen-column example). Selecting a row makes it the table's current
 // row and moving the table moves the selection. A double-click is reported.
+// Ctrl+C and the context menu copy the selected rows (or the current one) as
+// tab-separated text; the context menu also asks for an export to CSV.
 class TRxDBGrid : public QTableView {
     Q_OBJECT
 public:
@@ -22,14 +25,27 @@ public:
     // would be cut; no column narrows.
     void growToFit();
 
+    // The model rows the user selected, in order; the current row when none is.
+    QList<int> chosenRows() const;
+    // Puts the chosen rows on the clipboard, headed by the column titles.
+    void copyRows();
+    // The file name (without suffix) an export of the grid proposes.
+    void setExportName(const QString &name) { m_exportName = name; }
+    const QString &exportName() const { return m_exportName; }
+
 signals:
     void rowDoubleClicked();
+    // "Export to CSV..." of the context menu: the window asks for the file.
+    void exportRequested();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void updateFrozenGeometry();
@@ -44,4 +60,7 @@ private:
     QTableView *m_frozen;
     int m_frozenColumns = 0;
     bool m_following = false;
+    QString m_exportName;
+    QAction *m_copyAction = nullptr;
+    QAction *m_exportAction = nullptr;
 };

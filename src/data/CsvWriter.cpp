@@ -3,6 +3,7 @@
 #include "data/DisplayFormat.h"
 #include "data/Table.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace csv {
@@ -16,6 +17,23 @@ QString cell(const QString &text, QChar separator)
     return u'"' + q + u'"';
 }
 
+namespace {
+
+// A text that is one decimal number written with a full stop ("0.17" in the
+// chemical composition) takes the format's decimal point, as the numbers do;
+// any other text ("360-510", "S235JR (1.0038)") is written as stored.
+QString textCell(const QString &text, QChar decimalPoint)
+{
+    static const QRegularExpression decimal(QStringLiteral("^[+-]?[0-9]+\\.[0-9]+$"));
+    if (decimalPoint == u'.' || !decimal.match(text).hasMatch())
+        return text;
+    QString t = text;
+    t.replace(u'.', decimalPoint);
+    return t;
+}
+
+} // namespace
+
 void write(QTextStream &out, const Table &table, const QList<Column> &columns, Format format, bool raw)
 {
     const QString separator(format.separator);
@@ -28,8 +46,11 @@ void write(QTextStream &out, const Table &table, const QList<Column> &columns, F
         for (const Column &c : columns) {
             const FieldDecl &f = table.declaration().fields[size_t(c.field)];
             const QVariant &v = table.value(r, c.field);
-            const QString text = raw && f.type == FieldType::Float ? display::shortest(v)
-                                                                   : display::cell(v, f, format.decimalPoint);
+            QString text;
+            if (f.type == FieldType::Float)
+                text = raw ? display::shortest(v) : display::cell(v, f, format.decimalPoint);
+            else
+                text = textCell(display::cell(v, f, format.decimalPoint), format.decimalPoint);
             line << cell(text, format.separator);
         }
         out << line.join(separator) << '\n';

@@ -31,7 +31,8 @@ QString cell(const QString &text, QChar separator);
 
 // Writes the columns of every row the table accepts, in its order: each
 // number in its field's display format with the format's decimal point (raw:
-// in its shortest round-trip form with a full stop), a text as stored.
+// in its shortest round-trip form with a full stop), a text as stored, save
+// that a text holding one decimal number ("0.17") takes the decimal point too.
 void write(QTextStream &out, const Table &table, const QList<Column> &columns, Format format, bool raw = false);
 
 } // namespace csv
