@@ -282,6 +282,26 @@ private slots:
         QCOMPARE(currentDesignation(*window), list.value(1));
     }
 
+    void aTableThatCannotBeReadIsReportedOnce()
+    {
+        // Without UPN.db the other families are found; the missing table is
+        // reported once, not at every key.
+        QTemporaryDir dir;
+        for (const char *file : {"HEB.DB", "TOL.DB"})
+            QVERIFY(QFile::copy(m_dir.filePath(QString::fromLatin1(file)), dir.filePath(QString::fromLatin1(file))));
+        TPrincipalFm w(nullptr, dir.path());
+        QTest::keyClicks(w.findBox(), QStringLiteral("U10"));
+        QCOMPARE(g_errors.size(), 6); // every family but HEB lacks its table
+        QVERIFY2(g_errors.join(u'\n').contains(QStringLiteral("UPN.db")), qPrintable(g_errors.join(u'\n')));
+        g_errors.clear();
+        type(w, QStringLiteral("U100"));
+        QVERIFY(g_errors.isEmpty());
+        QCOMPARE(w.findBox()->placeholderText(), QStringLiteral("No section named U100"));
+        type(w, QStringLiteral("HE 200 B"));
+        QVERIFY(w.familyWindow(QStringLiteral("HEB")));
+        QCOMPARE(currentDesignation(*w.familyWindow(QStringLiteral("HEB"))), QStringLiteral("HEB 200"));
+    }
+
     void exportFromTheFileMenuWritesTheActiveWindowsTab()
     {
         QTemporaryDir out;
