@@ -1,13 +1,16 @@
 #include "app/TPrincipalFm.h"
 
 #include "app/ErrorReport.h"
+#include "app/FindBox.h"
 #include "app/HelpViewer.h"
 #include "app/Settings.h"
 #include "app/TMDIImage.h"
 #include "app/TSobreFm.h"
 #include "browse/Art.h"
+#include "browse/GridExport.h"
 #include "browse/SectionWindows.h"
 #include "browse/TAceroFm.h"
+#include "browse/TRxDBGrid.h"
 #include "browse/Texts.h"
 #include "data/AppGlobals.h"
 #include "i18n/IvBinaryDictionary.h"
@@ -163,6 +166,7 @@ void TPrincipalFm::FormCreate()
     english->move(width() - english->width() - 15, english->y());
     spanish->move(english->x() - english->width(), spanish->y());
     m_toolBar->setProperty("rightGap", width() - english->x());
+    placeFindBox();
     m_dictionary->close();
     m_dictionary->setFileName(m_context.appDir() + QStringLiteral("PTolmo2.dll"));
     // A damaged dictionary is reported once and stays closed: every window
@@ -217,7 +221,42 @@ void TPrincipalFm::buildToolBar()
     connect(button("AceroBt"), &QToolButton::clicked, this, guard(this, &TPrincipalFm::AceroBtClick));
     connect(button("SpanishBt"), &QToolButton::clicked, this, guard(this, &TPrincipalFm::EspanolMnClick));
     connect(button("EnglishBt"), &QToolButton::clicked, this, guard(this, &TPrincipalFm::InglesMnClick));
+
+    m_find = new FindBox(m_toolBar);
+    m_find->setCompletions([this](const QString &typed) {
+        QStringList list;
+        guarded([&] { list = catalogue().completions(typed); });
+        return list;
+    });
+    connect(m_find, &FindBox::findRequested, this,
+            [this](const QString &text, bool sheet) { guarded([&] { findSection(text, sheet); }); });
+    // Ctrl+F from the main window and every child window in it; a hidden
+    // toolbar comes back to show the box.
+    auto *findKey = new QAction(this);
+    findKey->setObjectName(QStringLiteral("FindSectionKey"));
+    findKey->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    addAction(findKey);
+    connect(findKey, &QAction::triggered, this, [this] {
+        if (!m_toolBar->isVisible()) {
+            m_barraFerramentasMn->setChecked(true);
+            BarraFerramentasMnClick();
+        }
+        m_find->setFocus(Qt::ShortcutFocusReason);
+        m_find->selectAll();
+    });
     m_toolBar->installEventFilter(this);
+}
+
+void TPrincipalFm::placeFindBox()
+{
+    // Left of the language buttons, never over the Steel button.
+    const auto *spanish = m_toolBar->findChild<QToolButton *>(QStringLiteral("SpanishBt"));
+    const auto *steel = m_toolBar->findChild<QToolButton *>(QStringLiteral("AceroBt"));
+    const int right = spanish->x() - 8;
+    const int left = std::max(steel->x() + steel->width() + 8, right - 180);
+    const int height = m_find->sizeHint().height();
+    m_find->setGeometry(left, 4 + (40 - height) / 2, right - left, height);
+    m_find->setVisible(right - left >= 80);
 }
 
 bool TPrincipalFm::eventFilter(QObject *watched, QEvent *event)
@@ -228,6 +267,7 @@ bool TPrincipalFm::eventFilter(QObject *watched, QEvent *event)
         auto *spanish = m_toolBar->findChild<QToolButton *>(QStringLiteral("SpanishBt"));
         english->move(m_toolBar->width() - m_toolBar->property("rightGap").toInt(), english->y());
         spanish->move(english->x() - english->width(), spanish->y());
+        placeFindBox();
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -279,6 +319,8 @@ void TPrincipalFm::buildMenus()
     }
     separator(imprimir, "N10");
     item(imprimir, "ImpRelMn", QStringLiteral("&All Reports"), &TPrincipalFm::ImpRelMnClick);
+    m_exportarMn = item(arquivo, "ExportarMn", QStringLiteral("&Export to CSV..."), &TPrincipalFm::ExportarMnClick);
+    connect(arquivo, &QMenu::aboutToShow, this, [this] { m_exportarMn->setEnabled(activeGrid() != nullptr); });
     separator(arquivo, "N8");
     item(arquivo, "SairMn", QStringLiteral("E&xit"), &TPrincipalFm::SairMnClick, QKeySequence(Qt::Key_F3));
 
@@ -443,6 +485,7 @@ void TPrincipalFm::applyLanguage(Language language)
     // Every open window is translated again and raises its notice; the
     // dictionary's languages are in the order of the codes.
     m_dictionary->setLanguage(int(language));
+    m_find->retranslate();
     // The translated caption; the window title itself may carry the name of
     // a maximized child window.
     app::setApplicationTitle(TranslateString(QString::fromLatin1(app::kNativeTitle)));
@@ -618,6 +661,85 @@ void TPrincipalFm::ImpRelMnClick()
             if (f.family == request.family->family)
                 (this->*f.handler)(request.tab);
     }
+}
+
+// ------------------------------------------------------ Export and find
+
+TRxDBGrid *TPrincipalFm::activeGrid() const
+{
+    const QMdiSubWindow *sub = m_mdi->currentSubWindow();
+    QWidget *child = sub ? sub->widget() : nullptr;
+    if (auto *family = qobject_cast<FamilyWindow *>(child))
+        return family->currentGrid();
+    if (auto *steel = qobject_cast<TAceroFm *>(child))
+        return steel->currentGrid();
+    return nullptr;
+}
+
+void TPrincipalFm::ExportarMnClick()
+{
+    if (const TRxDBGrid *grid = activeGrid())
+        gridexport::exportGrid(*grid, m_mdi->currentSubWindow()->widget(), m_context.language());
+}
+
+const designation::Catalogue &TPrincipalFm::catalogue()
+{
+    if (!m_catalogueRead) {
+        // Read once; a table that cannot be read is reported once and its
+        // sizes are not found.
+        m_catalogueRead = true;
+        for (const FamilyInfo &family : allFamilies())
+            guarded([&] { m_catalogue.add(family, designation::readDesignations(family, m_context.appDir())); });
+    }
+    return m_catalogue;
+}
+
+FamilyWindow *TPrincipalFm::openFamilyWindow(SectionFamily family)
+{
+    switch (family) {
+    case SectionFamily::HEA:
+        HEABtClick();
+        break;
+    case SectionFamily::HEB:
+        HEBBtClick();
+        break;
+    case SectionFamily::HEM:
+        HEMBtClick();
+        break;
+    case SectionFamily::IPE:
+        IPEBtClick();
+        break;
+    case SectionFamily::IPN:
+        IPNBtClick();
+        break;
+    case SectionFamily::UPN:
+        UPNBtClick();
+        break;
+    case SectionFamily::ANG:
+        AngBtClick();
+        break;
+    }
+    return m_families[size_t(family)];
+}
+
+void TPrincipalFm::findSection(const QString &text, bool sheet)
+{
+    const designation::Entry *entry = catalogue().find(text);
+    if (!entry) {
+        m_find->showUnknown(text);
+        return;
+    }
+    m_find->setShown(false);
+    FamilyWindow *window = openFamilyWindow(entry->family->family);
+    m_find->setText(entry->designation);
+    m_find->setFocus();
+    if (!window || !window->showSection(entry->designation)) {
+        m_find->showUnknown(text);
+        return;
+    }
+    m_find->setShown(true);
+    if (sheet)
+        window->DatosBtClick();
 }
 
 // --------------------------------------------------------- Window commands

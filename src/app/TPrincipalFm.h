@@ -1,12 +1,14 @@
 #pragma once
 
 #include "browse/Shell.h"
+#include "data/Designation.h"
 #include "data/SectionFamily.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 class FamilyWindow;
+class FindBox;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -16,6 +18,7 @@ class QToolButton;
 class TIvBinaryDictionary;
 class TIvTranslator;
 class TMDIImage;
+class TRxDBGrid;
 
 // The main window: the MDI parent of every window of the catalogue, with
 // the menus, the toolbar, the language switch and the background picture.
@@ -50,6 +53,7 @@ public:
     TMDIImage *img() const { return m_img; }
     TIvBinaryDictionary *dictionary() const { return m_dictionary; }
     QWidget *toolBarPanel() const { return m_toolBar; }
+    FindBox *findBox() const { return m_find; }
     // Asks before closing; tests answer for the user.
     using Confirm = bool (*)(QWidget *parent, const QString &question);
     void setExitConfirmation(Confirm confirm) { m_confirm = confirm; }
@@ -80,6 +84,15 @@ public:
     // each family's property, detailing and tolerance catalogue in the
     // toolbar's order, then the three steel catalogues.
     void ImpRelMnClick();
+    // File > Export to CSV...: the grid of the active window's tab shown.
+    void ExportarMnClick();
+    // The find box: the family window of the designation (opened when it
+    // is not) shows it as the current size on its Properties tab; sheet:
+    // then opens its property sheet. An unknown designation opens nothing
+    // and the box says so.
+    void findSection(const QString &text, bool sheet);
+    // The designations the find box knows, read from the tables at first use.
+    const designation::Catalogue &catalogue();
     void CascataMnClick();
     void LadoaLadoMnClick();
     void AutoArranjarMnClick();
@@ -134,9 +147,19 @@ private:
     // family's window up.
     void printFamily(SectionFamily family, void (TPrincipalFm::*open)(), int tag);
     void openLink(const QString &key, const char *defaultValue, bool mail);
+    // The family's window, brought up as its toolbar button does.
+    FamilyWindow *openFamilyWindow(SectionFamily family);
+    // The grid of the active child window's tab shown, or nullptr.
+    TRxDBGrid *activeGrid() const;
+    // The find box sits left of the language buttons, where there is room.
+    void placeFindBox();
 
     QMdiArea *m_mdi = nullptr;
     QWidget *m_toolBar = nullptr;
+    FindBox *m_find = nullptr;
+    designation::Catalogue m_catalogue;
+    bool m_catalogueRead = false;
+    QAction *m_exportarMn = nullptr;
     TMDIImage *m_img = nullptr;
     TIvBinaryDictionary *m_dictionary = nullptr;
     TIvTranslator *m_translator = nullptr;

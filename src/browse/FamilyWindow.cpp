@@ -2,6 +2,7 @@
 
 #include "browse/Art.h"
 #include "browse/ErrorReport.h"
+#include "browse/GridExport.h"
 #include "browse/Pictures.h"
 #include "browse/SearchDialog.h"
 #include "browse/Shell.h"
@@ -253,10 +254,13 @@ QWidget *FamilyWindow::buildTabs()
         l->addWidget(grid);
         m_pages->addTab(page, QString::fromLatin1(caption));
         connect(grid, &TRxDBGrid::rowDoubleClicked, this, guard(this, &FamilyWindow::DatosBtClick));
+        connect(grid, &TRxDBGrid::exportRequested, this, guard(this, &FamilyWindow::exportToCsv));
         return grid;
     };
     m_grid1 = gridPage("TabSheet1", "Properties", "RxDBGrid1", m_model1);
     m_grid2 = gridPage("TabSheet2", "Dimensions for Detailing", "RxDBGrid2", m_model2);
+    m_grid1->setExportName(familyKey() + QStringLiteral("-properties"));
+    m_grid2->setExportName(familyKey() + QStringLiteral("-detailing"));
 
     auto *page = new QWidget(m_pages);
     page->setObjectName(QStringLiteral("TabSheet3"));
@@ -338,6 +342,41 @@ void FamilyWindow::FormCreate()
 }
 
 void FamilyWindow::selectTab(int tab) { m_pages->setCurrentIndex(tab); }
+
+TRxDBGrid *FamilyWindow::currentGrid() const
+{
+    switch (m_tab) {
+    case 0:
+        return m_grid1;
+    case 1:
+        return m_grid2;
+    default:
+        return nullptr;
+    }
+}
+
+bool FamilyWindow::showSection(const QString &designation)
+{
+    selectTab(0);
+    const QString field = QStringLiteral("Designation");
+    if (m_table->locate(field, {designation}))
+        return true;
+    if (!m_busquedaBt->isChecked() || !m_busquedaBt->isEnabled())
+        return false;
+    // The search hides the size: raised as a click on Search raises it, the
+    // criteria kept for the next search.
+    m_busquedaBt->click();
+    if (!m_table->locate(field, {designation}))
+        return false;
+    m_regT->setText(m_regT->text() + texts::TranslateString(QStringLiteral(" (search switched off)")));
+    return true;
+}
+
+void FamilyWindow::exportToCsv()
+{
+    if (TRxDBGrid *grid = currentGrid())
+        gridexport::exportGrid(*grid, this, m_context->language());
+}
 
 void FamilyWindow::closeEvent(QCloseEvent *event)
 {

@@ -38,6 +38,14 @@ public:
     int currentTab() const { return m_tab; }
     // Selects a tab as the user would (the print commands do this).
     void selectTab(int tab);
+    // The grid of the tab shown, or nullptr on the tolerances tab.
+    TRxDBGrid *currentGrid() const;
+    // Shows the size on the Properties tab as the current row. When the search
+    // in force hides it, the search is switched off as the Search button
+    // would and the record counter says so. False when the table has no such size.
+    bool showSection(const QString &designation);
+    // "Export to CSV...": the rows and columns of the tab shown, as its search leaves them.
+    void exportToCsv();
     // The HE series (1 HEA, 2 HEB, 3 HEM); 0 for the other families.
     int tag() const { return m_family->heSeries; }
     // The family key ("HEB", "ANG"...).

@@ -2,6 +2,7 @@
 
 #include "browse/Art.h"
 #include "browse/ErrorReport.h"
+#include "browse/GridExport.h"
 #include "browse/Shell.h"
 #include "browse/TDBNavigator.h"
 #include "browse/TRxDBGrid.h"
@@ -48,6 +49,7 @@ public:
 };
 
 struct Page {
+    const char *exportName; // the file an export proposes, as tolmo-cli pdf names the catalogue
     const char *sheet;
     const char *caption;
     const char *grid;
@@ -58,7 +60,7 @@ struct Page {
 // Titles are given where the field's own name is not the title; widths in
 // pixels, 0 for the grid's default.
 const Page kPages[3] = {
-    {"TabSheet1", "Mechanical Properties", "RxDBGrid1", &decl::AceroMECTable,
+    {"steel-mechanical", "TabSheet1", "Mechanical Properties", "RxDBGrid1", &decl::AceroMECTable,
      {{"Designation", nullptr, 104},
       {"Espesor", "Thickness (mm)", 82},
       {"Fy", "fy (MPa)", 70},
@@ -66,7 +68,7 @@ const Page kPages[3] = {
       {"Alargamiento", "Minimum elongation (%)", 133},
       {"Resiliencia-JUL", "Minimum absorbed energy (J)", 157},
       {"Resiliencia-TEMP", "Temperature (\u00B0C)", 96}}},
-    {"TabSheet2", "Chemical Composition", "RxDBGrid2", &decl::AceroQUITable,
+    {"steel-chemical", "TabSheet2", "Chemical Composition", "RxDBGrid2", &decl::AceroQUITable,
      {{"Tipo y Grado", "Designation", 104},
       {"Espesor", "Thickness (mm)", 82},
       {"Norma", "Standard", 132},
@@ -80,7 +82,7 @@ const Page kPages[3] = {
       {"Ni", "Ni (max)"},
       {"Mo", "Mo (max)"},
       {"CE", "C.E. (max)"}}},
-    {"TabSheet3", "Equivalent Designations", "RxDBGrid3", &decl::AceroDESTable,
+    {"steel-designations", "TabSheet3", "Equivalent Designations", "RxDBGrid3", &decl::AceroDESTable,
      {{"UNE-EN 10025", "Designation", 104},
       {"Alemania", "Germany", 103},
       {"Francia", "France", 98},
@@ -208,6 +210,8 @@ QWidget *TAceroFm::buildPages()
         m_grids[i] = new TRxDBGrid(page);
         m_grids[i]->setObjectName(QString::fromLatin1(p.grid));
         m_grids[i]->setTableModel(model, 1);
+        m_grids[i]->setExportName(QString::fromLatin1(p.exportName));
+        connect(m_grids[i], &TRxDBGrid::exportRequested, this, guard(this, &TAceroFm::exportToCsv));
         l->addWidget(m_grids[i], 1);
         m_pages->addTab(page, QString::fromLatin1(p.caption));
     }
@@ -289,6 +293,8 @@ void TAceroFm::PageControl1Change(int page)
     m_navigator->setTable(m_tables[page]);
     m_regT->setText(chrome::recordCounter(m_tables[page]->recNo()));
 }
+
+void TAceroFm::exportToCsv() { gridexport::exportGrid(*currentGrid(), this, m_context->language()); }
 
 void TAceroFm::HelpBtnClick() { help::showContext(m_context->helpFile("-PFHelp.hlp"), kHelpContexts[m_page]); }
 

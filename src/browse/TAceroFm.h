@@ -28,6 +28,10 @@ public:
     int currentPage() const { return m_page; }
     // Shows a page (0, 1 or 2) as a click on its tab would; the current page follows.
     void selectPage(int page);
+    // The grid of the page shown.
+    TRxDBGrid *currentGrid() const { return m_grids[m_page]; }
+    // "Export to CSV...": the rows of the page shown.
+    void exportToCsv();
 
     // Handlers.
     void OKBtnClick();

@@ -2,19 +2,30 @@
 
 #include "browse/ErrorReport.h"
 
+#include "browse/GridExport.h"
 #include "browse/TableModel.h"
+#include "browse/Texts.h"
 #include "data/Table.h"
 
 #include <QEvent>
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 TRxDBGrid::TRxDBGrid(QWidget *parent) : QTableView(parent), m_frozen(new QTableView(this))
 {
+    // Rows are selected whole, several at a time for copying.
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -33,7 +44,7 @@ TRxDBGrid::TRxDBGrid(QWidget *parent) : QTableView(parent), m_frozen(new QTableV
     m_frozen->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     m_frozen->horizontalHeader()->setHighlightSections(false);
     m_frozen->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_frozen->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_frozen->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_frozen->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_frozen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_frozen->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -60,6 +71,19 @@ TRxDBGrid::TRxDBGrid(QWidget *parent) : QTableView(parent), m_frozen(new QTableV
     });
     connect(this, &QAbstractItemView::doubleClicked, this, &TRxDBGrid::rowDoubleClicked);
     connect(m_frozen, &QAbstractItemView::doubleClicked, this, &TRxDBGrid::rowDoubleClicked);
+
+    // The context menu's commands; their texts are set in the current
+    // language each time the menu opens.
+    m_copyAction = new QAction(this);
+    m_copyAction->setObjectName(QStringLiteral("CopyMn"));
+    m_copyAction->setShortcut(QKeySequence::Copy);
+    m_copyAction->setShortcutContext(Qt::WidgetShortcut);
+    m_exportAction = new QAction(this);
+    m_exportAction->setObjectName(QStringLiteral("ExportCsvMn"));
+    connect(m_copyAction, &QAction::triggered, this, guard(this, &TRxDBGrid::copyRows));
+    connect(m_exportAction, &QAction::triggered, this, &TRxDBGrid::exportRequested);
+    // A right click on the frozen columns opens the same menu.
+    m_frozen->viewport()->installEventFilter(this);
 }
 
 void TRxDBGrid::setTableModel(TableModel *model, int frozenColumns)
@@ -90,6 +114,11 @@ void TRxDBGrid::setTableModel(TableModel *model, int frozenColumns)
 
 bool TRxDBGrid::eventFilter(QObject *watched, QEvent *event)
 {
+    // The frozen columns' context menu is the grid's.
+    if (watched == m_frozen->viewport() && event->type() == QEvent::ContextMenu) {
+        contextMenuEvent(static_cast<QContextMenuEvent *>(event));
+        return true;
+    }
     if (watched == horizontalHeader()->viewport()) {
         // A press, a drag or a double-click on a column's edge is the user's.
         switch (event->type()) {
@@ -299,4 +328,54 @@ void TRxDBGrid::rowChosen(const QModelIndex &current)
     m_following = true;
     const auto done = qScopeGuard([this] { m_following = false; });
     m_model->table()->setCurrentRow(current.row());
+}
+
+QList<int> TRxDBGrid::chosenRows() const
+{
+    QList<int> rows;
+    if (!m_model)
+        return rows;
+    for (const QModelIndex &index : selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    if (rows.isEmpty() && m_model->table() && m_model->table()->currentRow() >= 0
+        && m_model->table()->currentRow() < m_model->rowCount())
+        rows << m_model->table()->currentRow();
+    return rows;
+}
+
+void TRxDBGrid::copyRows()
+{
+    if (!m_model)
+        return;
+    const QList<int> rows = chosenRows();
+    if (rows.isEmpty())
+        return;
+    QGuiApplication::clipboard()->setText(gridexport::tsv(*m_model, rows));
+}
+
+void TRxDBGrid::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        guarded([this] { copyRows(); });
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void TRxDBGrid::contextMenuEvent(QContextMenuEvent *event)
+{
+    guarded([&] {
+        m_copyAction->setText(texts::TranslateString(QStringLiteral("&Copy")));
+        m_copyAction->setEnabled(!chosenRows().isEmpty());
+        m_exportAction->setText(texts::TranslateString(QStringLiteral("&Export to CSV...")));
+        m_exportAction->setEnabled(m_model && m_model->table() && m_model->table()->isOpen());
+        QMenu menu(this);
+        menu.setObjectName(QStringLiteral("GridMenu"));
+        menu.addAction(m_copyAction);
+        menu.addAction(m_exportAction);
+        menu.exec(event->globalPos());
+    });
+    event->accept();
 }

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QTableView>
 
+class QAction;
 class Table;
 class TableModel;
 
@@ -13,6 +14,8 @@ class TableModel;
 // part of a column peeks out beside them. Selecting a row makes it the
 // table's current row and moving the table moves the selection. A
 // double-click is reported.
+// Ctrl+C and the context menu copy the selected rows (or the current one) as
+// tab-separated text; the context menu also asks for an export to CSV.
 class TRxDBGrid : public QTableView {
     Q_OBJECT
 public:
@@ -28,8 +31,18 @@ public:
     // would be cut; no column narrows, and a column the user sized stays.
     void growToFit();
 
+    // The model rows the user selected, in order; the current row when none is.
+    QList<int> chosenRows() const;
+    // Puts the chosen rows on the clipboard, headed by the column titles.
+    void copyRows();
+    // The file name (without suffix) an export of the grid proposes.
+    void setExportName(const QString &name) { m_exportName = name; }
+    const QString &exportName() const { return m_exportName; }
+
 signals:
     void rowDoubleClicked();
+    // "Export to CSV..." of the context menu: the window asks for the file.
+    void exportRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -40,6 +53,8 @@ protected:
     // columns scrolled out of sight rather than pixels.
     void updateGeometries() override;
     void scrollContentsBy(int dx, int dy) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void updateFrozenGeometry();
@@ -65,4 +80,7 @@ private:
     // user is sizing one now (a mouse button down on the header).
     QHash<int, int> m_userWidths;
     bool m_userResizing = false;
+    QString m_exportName;
+    QAction *m_copyAction = nullptr;
+    QAction *m_exportAction = nullptr;
 };

@@ -32,7 +32,4 @@ int outlineCommand(const QString &designation, const QString &output, const QStr
 // std::runtime_error when none is.
 cad::SectionDrawing sectionNamed(const QString &designation, const QString &dir);
 
-// One CSV cell: quoted when it holds a comma, a quote or a line break.
-QString csvCell(const QString &text);
-
 } // namespace cli

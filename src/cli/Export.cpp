@@ -1,20 +1,10 @@
 #include "cli/Cli.h"
 
+#include "data/CsvWriter.h"
 #include "data/Declarations.h"
-#include "data/DisplayFormat.h"
 #include "data/Table.h"
-#include "data/TableError.h"
 
 namespace cli {
-
-QString csvCell(const QString &text)
-{
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
-        return text;
-    QString q = text;
-    q.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + q + u'"';
-}
 
 int exportTable(const QString &fileName, bool raw, const QString &dir, QTextStream &out)
 {
@@ -24,27 +14,14 @@ int exportTable(const QString &fileName, bool raw, const QString &dir, QTextStre
     table.setFileName(fileName);
     table.open();
 
-    std::vector<int> columns;
-    QStringList header;
+    // Every stored and computed field but the pictures, headed by its name.
+    QList<csv::Column> columns;
     for (int i = 0; i < table.fieldCount(); ++i) {
         const FieldDecl &f = decl->fields[size_t(i)];
-        if (f.type == FieldType::Graphic)
-            continue;
-        columns.push_back(i);
-        header << csvCell(QString::fromUtf8(f.name));
+        if (f.type != FieldType::Graphic)
+            columns.append({i, QString::fromUtf8(f.name)});
     }
-    out << header.join(u',') << '\n';
-    for (int r = 0; r < table.recordCount(); ++r) {
-        QStringList cells;
-        for (int i : columns) {
-            const FieldDecl &f = decl->fields[size_t(i)];
-            const QVariant &v = table.value(r, i);
-            const QString text = raw && f.type == FieldType::Float ? display::shortest(v)
-                                                                   : display::cell(v, f, u'.');
-            cells << csvCell(text);
-        }
-        out << cells.join(u',') << '\n';
-    }
+    csv::write(out, table, columns, csv::kFullStop, raw);
     table.close();
     return 0;
 }

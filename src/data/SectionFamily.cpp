@@ -338,22 +338,32 @@ const FamilyWindowDesc kAngWindow{
     .toleranceTitle = "Tolerances on dimensions, shape and mass for equal leg angle sections",
     .helpContexts = {1020, 1021, 1019}};
 
+// The forms of the designations: the stored one first, then the ones
+// people type ("HE 200 B", "U 100", "L 100x10").
+constexpr DesignationForm kHeaNames[] = {{"HEA", "", DesignationSize::Height}, {"HE", "A", DesignationSize::Height}};
+constexpr DesignationForm kHebNames[] = {{"HEB", "", DesignationSize::Height}, {"HE", "B", DesignationSize::Height}};
+constexpr DesignationForm kHemNames[] = {{"HEM", "", DesignationSize::Height}, {"HE", "M", DesignationSize::Height}};
+constexpr DesignationForm kIpeNames[] = {{"IPE", "", DesignationSize::Height}};
+constexpr DesignationForm kIpnNames[] = {{"IPN", "", DesignationSize::Height}};
+constexpr DesignationForm kUpnNames[] = {{"UPN", "", DesignationSize::Height}, {"U", "", DesignationSize::Height}};
+constexpr DesignationForm kAngNames[] = {{"L", "", DesignationSize::LegsAndThickness}};
+
 // In the order of SectionFamily.
 const std::array<FamilyInfo, 7> kFamilies = {{
     {.family = SectionFamily::HEA, .key = "HEA", .tableFile = "HEA.DB", .caption = "HEA Sections",
-     .heSeries = 1, .window = &kHeWindow, .kind = &kParallelI},
+     .heSeries = 1, .window = &kHeWindow, .kind = &kParallelI, .designations = kHeaNames},
     {.family = SectionFamily::HEB, .key = "HEB", .tableFile = "HEB.DB", .caption = "HEB Sections",
-     .heSeries = 2, .window = &kHeWindow, .kind = &kParallelI},
+     .heSeries = 2, .window = &kHeWindow, .kind = &kParallelI, .designations = kHebNames},
     {.family = SectionFamily::HEM, .key = "HEM", .tableFile = "HEM.DB", .caption = "HEM Sections",
-     .heSeries = 3, .window = &kHeWindow, .kind = &kParallelI},
+     .heSeries = 3, .window = &kHeWindow, .kind = &kParallelI, .designations = kHemNames},
     {.family = SectionFamily::IPE, .key = "IPE", .tableFile = "IPE.DB", .caption = "IPE Sections",
-     .window = &kIpeWindow, .kind = &kParallelI},
+     .window = &kIpeWindow, .kind = &kParallelI, .designations = kIpeNames},
     {.family = SectionFamily::IPN, .key = "IPN", .tableFile = "IPN.db", .caption = "IPN Sections",
-     .window = &kIpnWindow, .kind = &kTaperedI},
+     .window = &kIpnWindow, .kind = &kTaperedI, .designations = kIpnNames},
     {.family = SectionFamily::UPN, .key = "UPN", .tableFile = "UPN.db", .caption = "UPN Sections",
-     .window = &kUpnWindow, .kind = &kChannel},
+     .window = &kUpnWindow, .kind = &kChannel, .designations = kUpnNames},
     {.family = SectionFamily::ANG, .key = "ANG", .tableFile = "Ang.db", .caption = "Equal Leg Angle Sections",
-     .window = &kAngWindow, .kind = &kAngle},
+     .window = &kAngWindow, .kind = &kAngle, .designations = kAngNames},
 }};
 
 } // namespace

@@ -111,6 +111,20 @@ struct FamilyWindowDesc {
     const char *translatorTargets = kSectionWindowTargets;
 };
 
+// How people write the designation of a size: the family's letters before
+// and after the size, and what the size is. "HEB 200" and "HE 200 B" are
+// {"HEB", "", Height} and {"HE", "B", Height}; "L 100x100x10" and "L100x10"
+// are {"L", "", LegsAndThickness}. Letters compare ignoring case and spaces.
+enum class DesignationSize {
+    Height,           // one number, the nominal height in mm
+    LegsAndThickness, // equal legs and thickness: "100x100x10", "100x10", "100.100.10"
+};
+struct DesignationForm {
+    const char *prefix;
+    const char *suffix;
+    DesignationSize size;
+};
+
 struct FamilyInfo {
     SectionFamily family;
     const char *key;       // "HEB": first three letters of the table file, upper-cased
@@ -119,6 +133,8 @@ struct FamilyInfo {
     int heSeries = 0;      // 1 HEA, 2 HEB, 3 HEM; 0 for the other families
     const FamilyWindowDesc *window;
     const SectionKind *kind;
+    // The forms of its designations the find box accepts, the stored one first.
+    std::span<const DesignationForm> designations;
 
     const char *toleranceKey() const { return window->toleranceKey; }
     const char *standard() const { return window->standard; }
