@@ -113,6 +113,8 @@ QPushButton *ButtonBox::add(const char *name, const char *caption, const char *h
     b->setObjectName(QString::fromLatin1(name));
     if (hint)
         b->setToolTip(QString::fromLatin1(hint));
+    // A mark on a latched button must not make it jump in height.
+    b->setFixedHeight(b->sizeHint().height());
     m_buttons->addWidget(b);
     return b;
 }

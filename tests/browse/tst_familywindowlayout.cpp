@@ -66,8 +66,12 @@ QStringList clipEdgeFaults(TRxDBGrid *grid)
         bar->setValue(v);
         check(QStringLiteral("at scroll %1").arg(v));
     }
+    // A column wider than the room beside the frozen columns (a small
+    // window, a column the user widened) cannot be wholly in view; it starts
+    // at the frozen edge instead, which the check above sees.
+    const auto fits = [&](int column) { return grid->columnWidth(column) <= grid->viewport()->width() - grid->frozenWidth(); };
     const int last = columns - 1;
-    if (grid->columnViewportPosition(last) + grid->columnWidth(last) > grid->viewport()->width())
+    if (fits(last) && grid->columnViewportPosition(last) + grid->columnWidth(last) > grid->viewport()->width())
         found << QStringLiteral("%1: the last column is not wholly in view at the far end").arg(name);
     // The keyboard along the first row: every cell reached is wholly shown
     // beside the frozen columns.
@@ -78,7 +82,8 @@ QStringList clipEdgeFaults(TRxDBGrid *grid)
         const QRect cell = grid->visualRect(grid->currentIndex());
         const QString where = QStringLiteral("at column %1").arg(grid->currentIndex().column());
         check(where);
-        if (cell.left() < grid->frozenWidth() || cell.right() >= grid->viewport()->width())
+        if (cell.left() < grid->frozenWidth()
+            || (fits(grid->currentIndex().column()) && cell.right() >= grid->viewport()->width()))
             found << QStringLiteral("%1 %2: the current cell is not wholly in view").arg(name, where);
         QTest::keyClick(grid, Qt::Key_Right);
     }
