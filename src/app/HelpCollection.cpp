@@ -2,14 +2,22 @@
 
 #include "browse/Texts.h"
 
+#include <algorithm>
+
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QHelpEngine>
 #include <QHelpLink>
+#include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTextDocument>
 
 namespace {
+
+// The program's help, listed before the company pages.
+const char kProgramHelp[] = "-PFHelp.hlp";
 
 QString native(const QString &path) { return QDir::toNativeSeparators(path); }
 
@@ -55,30 +63,33 @@ HelpCollection::HelpCollection(const QString &helpFile) : m_key(keyOf(helpFile))
     if (!m_engine->setupData())
         fail(QStringLiteral("The help cannot be opened: %1 cannot be written."), collection);
 
-    // Register the language's help files; a rebuilt file is registered anew,
-    // a removed one goes.
+    // Register the language's help files, the program's help first: the
+    // contents list them in the order registered. When one was rebuilt,
+    // added or removed, all are registered anew to keep that order.
     const QDateTime collectionTime = QFileInfo(collection).lastModified();
-    const QFileInfoList siblings = info.absoluteDir().entryInfoList(
+    QFileInfoList siblings = info.absoluteDir().entryInfoList(
         {prefixOf(helpFile) + QStringLiteral("-*.hlp")}, QDir::Files | QDir::Readable, QDir::Name);
-    QStringList wanted;
+    std::stable_partition(siblings.begin(), siblings.end(),
+                          [](const QFileInfo &f) { return f.fileName().endsWith(QLatin1String(kProgramHelp)); });
+    QList<QPair<QString, QString>> wanted; // namespace, file
     for (const QFileInfo &sibling : siblings) {
-        const QString path = sibling.absoluteFilePath();
-        const QString ns = QHelpEngineCore::namespaceName(path);
-        if (ns.isEmpty())
-            continue;
-        wanted << ns;
-        const bool registered = m_engine->registeredDocumentations().contains(ns);
-        if (registered && QFileInfo(m_engine->documentationFileName(ns)) == sibling
-            && sibling.lastModified() < collectionTime)
-            continue;
-        if (registered)
-            m_engine->unregisterDocumentation(ns);
-        if (!m_engine->registerDocumentation(path))
-            fail(QStringLiteral("The help file %1 cannot be read."), path);
+        const QString ns = QHelpEngineCore::namespaceName(sibling.absoluteFilePath());
+        if (!ns.isEmpty())
+            wanted.append({ns, sibling.absoluteFilePath()});
     }
-    for (const QString &ns : m_engine->registeredDocumentations()) {
-        if (!wanted.contains(ns))
+    QStringList registered = m_engine->registeredDocumentations();
+    bool current = registered.size() == wanted.size();
+    for (const auto &[ns, path] : wanted) {
+        current = current && registered.contains(ns) && QFileInfo(m_engine->documentationFileName(ns)) == QFileInfo(path)
+                  && QFileInfo(path).lastModified() < collectionTime;
+    }
+    if (!current) {
+        for (const QString &ns : registered)
             m_engine->unregisterDocumentation(ns);
+        for (const auto &[ns, path] : wanted) {
+            if (!m_engine->registerDocumentation(path))
+                fail(QStringLiteral("The help file %1 cannot be read."), path);
+        }
     }
     m_engine->setupData();
 }
@@ -150,4 +161,29 @@ QByteArray HelpCollection::data(const QUrl &url) const
 {
     const QUrl found = resolve(url);
     return found.isEmpty() ? QByteArray() : m_engine->fileData(found);
+}
+
+QList<HelpCollection::Found> HelpCollection::search(const QString &input) const
+{
+    const QStringList words = input.toLower().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    QList<Found> found;
+    if (words.isEmpty())
+        return found;
+    for (const QString &ns : m_engine->registeredDocumentations()) {
+        for (const QUrl &url : m_engine->files(ns, QString(), QStringLiteral("html"))) {
+            auto text = m_texts.find(url);
+            if (text == m_texts.end()) {
+                QTextDocument page;
+                page.setHtml(QString::fromUtf8(m_engine->fileData(url)));
+                text = m_texts.insert(url, {page.metaInformation(QTextDocument::DocumentTitle).simplified(),
+                                            page.toPlainText().toLower()});
+            }
+            const bool all = std::all_of(words.cbegin(), words.cend(), [&](const QString &w) {
+                return text->second.contains(w) || text->first.toLower().contains(w);
+            });
+            if (all)
+                found.append({text->first.isEmpty() ? url.fileName() : text->first, url});
+        }
+    }
+    return found;
 }

@@ -53,8 +53,19 @@ public:
     QUrl resolve(const QUrl &url) const;
     QByteArray data(const QUrl &url) const;
 
+    struct Found {
+        QString title;
+        QUrl page;
+    };
+    // Full-text search: the pages of every help file of the collection
+    // whose text holds every word of the input, ignoring case, in the order
+    // of the help files and their pages. Runs at once, on the pages
+    // themselves (Qt's search engine indexes in a thread of its own).
+    QList<Found> search(const QString &input) const;
+
 private:
     QString m_key;
     std::unique_ptr<QHelpEngine> m_engine;
     mutable QHash<QString, QList<QUrl>> m_files; // of each namespace
+    mutable QHash<QUrl, QPair<QString, QString>> m_texts; // title and plain text of each page
 };

@@ -11,14 +11,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHelpContentWidget>
+#include <QHelpContentModel>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
-#include <QHelpSearchEngine>
-#include <QHelpSearchQueryWidget>
-#include <QHelpSearchResultWidget>
 #include <QLabel>
+#include <QHBoxLayout>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QMessageBox>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -62,6 +63,11 @@ struct HelpViewer::Panel {
     QTabWidget *tabs = nullptr;
     QLineEdit *filter = nullptr;
     QLabel *lookFor = nullptr;
+    QLabel *searchFor = nullptr;
+    QLineEdit *query = nullptr;
+    QPushButton *searchButton = nullptr;
+    QLabel *found = nullptr;
+    QListWidget *results = nullptr;
 };
 
 HelpViewer::HelpViewer()
@@ -105,6 +111,9 @@ HelpViewer *HelpViewer::current() { return g_viewer; }
 QUrl HelpViewer::page() const { return m_browser->source(); }
 QTabWidget *HelpViewer::navigation() const { return m_panel ? m_panel->tabs : nullptr; }
 QLineEdit *HelpViewer::indexFilter() const { return m_panel ? m_panel->filter : nullptr; }
+QLineEdit *HelpViewer::searchInput() const { return m_panel ? m_panel->query : nullptr; }
+QPushButton *HelpViewer::searchButton() const { return m_panel ? m_panel->searchButton : nullptr; }
+QListWidget *HelpViewer::searchResults() const { return m_panel ? m_panel->results : nullptr; }
 HelpCollection *HelpViewer::collection() const { return m_panel ? m_panel->collection.get() : nullptr; }
 
 void HelpViewer::show(const QString &helpFile, int context)
@@ -140,7 +149,10 @@ void HelpViewer::followLanguage(const AppContext &context)
         Panel &panel = g_viewer->panelFor(file);
         g_viewer->open(file, g_viewer->m_context, panel.collection->samePage(file, pageName));
     } catch (const HelpError &e) {
-        warn(QString::fromUtf8(e.what()));
+        // Said in the window itself: the switch asked for no help.
+        g_viewer->m_file = file;
+        g_viewer->m_browser->setHtml(QStringLiteral("<p>%1</p>").arg(QString::fromUtf8(e.what()).toHtmlEscaped()));
+        g_viewer->setWindowTitle(app::ApplicationTitle());
     }
 }
 
@@ -166,6 +178,14 @@ HelpViewer::Panel &HelpViewer::panelFor(const QString &helpFile)
     contents->setHeaderHidden(true);
     panel->tabs->addTab(contents, QString());
     connect(contents, &QHelpContentWidget::linkActivated, this, [this](const QUrl &url) { guarded([&] { showPage(url); }); });
+    // The contents are read in the background: the page shown is marked
+    // when they are there.
+    connect(engine->contentModel(), &QHelpContentModel::contentsCreated, this, [this, contents] {
+        contents->expandToDepth(0);
+        const QModelIndex at = contents->indexOf(page());
+        if (at.isValid())
+            contents->setCurrentIndex(at);
+    });
 
     auto *index = new QWidget;
     auto *indexLayout = new QVBoxLayout(index);
@@ -191,19 +211,46 @@ HelpViewer::Panel &HelpViewer::panelFor(const QString &helpFile)
         });
     });
 
-    QHelpSearchEngine *search = engine->searchEngine();
     auto *searchPage = new QWidget;
     auto *searchLayout = new QVBoxLayout(searchPage);
-    QHelpSearchQueryWidget *query = search->queryWidget();
-    query->setObjectName(QStringLiteral("HelpSearchQuery"));
-    QHelpSearchResultWidget *results = search->resultWidget();
-    results->setObjectName(QStringLiteral("HelpSearchResults"));
-    searchLayout->addWidget(query);
-    searchLayout->addWidget(results, 1);
+    panel->searchFor = new QLabel(searchPage);
+    panel->query = new QLineEdit(searchPage);
+    panel->query->setObjectName(QStringLiteral("HelpSearchInput"));
+    panel->searchFor->setBuddy(panel->query);
+    panel->searchButton = new QPushButton(searchPage);
+    panel->searchButton->setObjectName(QStringLiteral("HelpSearchButton"));
+    panel->found = new QLabel(searchPage);
+    panel->found->setObjectName(QStringLiteral("HelpSearchCount"));
+    panel->results = new QListWidget(searchPage);
+    panel->results->setObjectName(QStringLiteral("HelpSearchResults"));
+    auto *row = new QHBoxLayout;
+    row->addWidget(panel->query, 1);
+    row->addWidget(panel->searchButton);
+    searchLayout->addWidget(panel->searchFor);
+    searchLayout->addLayout(row);
+    searchLayout->addWidget(panel->found);
+    searchLayout->addWidget(panel->results, 1);
     panel->tabs->addTab(searchPage, QString());
-    connect(query, &QHelpSearchQueryWidget::search, this,
-            guard([search, query] { search->search(query->searchInput()); }));
-    connect(results, &QHelpSearchResultWidget::requestShowLink, this, [this](const QUrl &url) { guarded([&] { showPage(url); }); });
+    Panel *p = panel.get();
+    const auto search = [this, p] {
+        guarded([&] {
+            p->results->clear();
+            const QList<HelpCollection::Found> found = p->collection->search(p->query->text());
+            for (const HelpCollection::Found &f : found) {
+                auto *item = new QListWidgetItem(f.title, p->results);
+                item->setData(Qt::UserRole, f.page);
+            }
+            p->found->setText(texts::TranslateString(QStringLiteral("Pages found: %1")).arg(found.size()));
+        });
+    };
+    connect(panel->query, &QLineEdit::returnPressed, this, search);
+    connect(panel->searchButton, &QPushButton::clicked, this, search);
+    connect(panel->results, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
+        guarded([&] { showPage(item->data(Qt::UserRole).toUrl()); });
+    });
+    connect(panel->results, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        guarded([&] { showPage(item->data(Qt::UserRole).toUrl()); });
+    });
 
     m_navigation->addWidget(panel->tabs);
     Panel &result = *panel;
@@ -258,5 +305,9 @@ void HelpViewer::retranslate()
         panel->tabs->setTabText(1, texts::TranslateString(QStringLiteral("Index")));
         panel->tabs->setTabText(2, texts::TranslateString(QStringLiteral("Search")));
         panel->lookFor->setText(texts::TranslateString(QStringLiteral("&Look for:")));
+        panel->searchFor->setText(texts::TranslateString(QStringLiteral("Search for:")));
+        panel->searchButton->setText(texts::TranslateString(QStringLiteral("Search")));
+        if (!panel->found->text().isEmpty())
+            panel->found->setText(texts::TranslateString(QStringLiteral("Pages found: %1")).arg(panel->results->count()));
     }
 }

@@ -10,6 +10,8 @@
 class AppContext;
 class HelpCollection;
 class QLineEdit;
+class QListWidget;
+class QPushButton;
 class QStackedWidget;
 class QTabWidget;
 class QTextBrowser;
@@ -29,7 +31,7 @@ public:
     static void show(const QString &helpFile, int context);
     static HelpViewer *current();
     // The language switch: an open help window shows the same page of the
-    // help file of the new language.
+    // help file of the new language (or, in its page, why it cannot).
     static void followLanguage(const AppContext &context);
 
     ~HelpViewer() override;
@@ -42,6 +44,10 @@ public:
     // Contents, Index and Search of the help shown.
     QTabWidget *navigation() const;
     QLineEdit *indexFilter() const;
+    // The search: the words, the button and the pages found.
+    QLineEdit *searchInput() const;
+    QPushButton *searchButton() const;
+    QListWidget *searchResults() const;
     HelpCollection *collection() const;
 
 private:

@@ -21,9 +21,9 @@
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
-#include <QHelpSearchEngine>
-#include <QHelpSearchQueryWidget>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -222,26 +222,29 @@ private slots:
         QTest::keyClick(viewer->indexFilter(), Qt::Key_Return);
         QVERIFY2(viewer->page().fileName().startsWith("1042-"), qPrintable(viewer->page().toString()));
 
-        // The search finds the first page by a word of its title.
-        QHelpSearchEngine *search = viewer->collection()->engine()->searchEngine();
+        // The search finds the first page by the words of its title, in any
+        // case, and opens it; words that no page holds find nothing.
         HelpViewer::show(m_en, -1);
-        const QString word = viewer->browser()->documentTitle().split(u' ').first();
-        // The index is written in the background when the help is set up;
-        // until it is complete a search finds nothing.
-        search->queryWidget()->setSearchInput(word);
-        for (int attempt = 0; attempt < 60; ++attempt) {
-            QSignalSpy finished(search, &QHelpSearchEngine::searchingFinished);
-            search->search(word);
-            QVERIFY(finished.count() > 0 || finished.wait(10000));
-            if (search->searchResultCount() > 0)
-                break;
-            QTest::qWait(500);
-        }
-        QVERIFY2(search->searchResultCount() > 0, qPrintable(word));
+        const QString title = viewer->browser()->documentTitle();
+        HelpViewer::show(m_en, 1042);
+        tabs->setCurrentIndex(2);
+        viewer->searchInput()->setText(title.toUpper());
+        viewer->searchButton()->click();
+        QListWidget *results = viewer->searchResults();
+        QVERIFY(results->count() > 0);
         bool found = false;
-        for (const QHelpSearchResult &r : search->searchResults(0, search->searchResultCount()))
-            found = found || r.url().fileName() == first.fileName();
-        QVERIFY2(found, qPrintable(word));
+        for (int i = 0; i < results->count(); ++i) {
+            if (results->item(i)->data(Qt::UserRole).toUrl() == first) {
+                found = true;
+                emit results->itemClicked(results->item(i));
+            }
+        }
+        QVERIFY2(found, qPrintable(title));
+        QCOMPARE(viewer->page(), first);
+        viewer->searchInput()->setText(title + QStringLiteral(" zzqxjv"));
+        QTest::keyClick(viewer->searchInput(), Qt::Key_Return);
+        QCOMPARE(results->count(), 0);
+        QCOMPARE(viewer->findChild<QLabel *>("HelpSearchCount")->text(), QStringLiteral("Pages found: 0"));
     }
 
     // Links between pages and to the company pages, and pictures, come from
@@ -322,6 +325,17 @@ private slots:
         QVERIFY(viewer->page().fileName().startsWith("1042-"));
         QCOMPARE(viewer->navigation()->tabText(1), QStringLiteral("Índice"));
         QVERIFY2(g_reports.isEmpty(), qPrintable(g_reports.join(u'\n')));
+
+        // A language whose help file is missing: the window says so in its
+        // page, without a box, and comes back with the language.
+        QVERIFY(QFile::remove(QDir(dir.path()).filePath("EN-PFHelp.hlp")));
+        w.InglesMnClick();
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(viewer->browser()->toPlainText().contains(
+            QStringLiteral("The help file %1 is missing.").arg(QDir::toNativeSeparators(QDir(dir.path()).filePath("EN-PFHelp.hlp")))));
+        w.EspanolMnClick();
+        QVERIFY(viewer->page().fileName().startsWith("1042-"));
+        QCOMPARE(QFileInfo(viewer->file()).fileName(), QStringLiteral("ES-PFHelp.hlp"));
     }
 };
 

@@ -4,6 +4,7 @@
 // (neverTranslated below), not by a list.
 #include "support/TestContext.h"
 #include "app/ErrorReport.h"
+#include "app/HelpViewer.h"
 #include "app/TPrincipalFm.h"
 #include "app/TSobreFm.h"
 #include "browse/FamilyWindow.h"
@@ -27,12 +28,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -392,6 +395,12 @@ private:
 
         recorder.stage = QStringLiteral("missing help file");
         QVERIFY(answerBox([&] { w.IndiceMnClick(); }, QMessageBox::Ok));
+        // The help window over the built help, with its contents, index and
+        // search; it stays open through the language switches.
+        recorder.stage = QStringLiteral("help window");
+        for (const QFileInfo &help : QDir(qEnvironmentVariable("TOLMO_APPDIR")).entryInfoList({"*.hlp"}, QDir::Files))
+            QVERIFY(QFile::copy(help.absoluteFilePath(), QDir(m_appDir.path()).filePath(help.fileName())));
+        w.IndiceMnClick();
         if (QGuiApplication::platformName() == u"offscreen") {
             // The offscreen platform opens no address, so the program says
             // so; elsewhere the desktop would open a browser.
@@ -412,12 +421,15 @@ private:
 
         w.setExitConfirmation(yes);
         QVERIFY2(g_reports.isEmpty(), qPrintable(g_reports.join(u'\n')));
+        delete HelpViewer::current();
     }
 
 private slots:
     void initTestCase()
     {
         QVERIFY(m_appDir.isValid() && m_spanishDir.isValid());
+        // The help window's collection goes to a cache folder of the test's own.
+        QStandardPaths::setTestModeEnabled(true);
         const QString built = qEnvironmentVariable("TOLMO_APPDIR") + QStringLiteral("/PTolmo2.dll");
         if (!QFile::exists(built))
             QSKIP("the dictionary file is not built");
@@ -448,7 +460,7 @@ private slots:
         // The walk reached the texts of every kind of window.
         for (const char *text : {"&File", "Section Search", "Previous section", "Steels", "Record ", "dmax bolt",
                                  "Do you want to exit?", "The help file %1 is missing.", "Print Preview", "Page",
-                                 "Zoom to width", "Save as PDF..."})
+                                 "Zoom to width", "Save as PDF...", "Contents", "Search for:"})
             QVERIFY2(asked.contains(QString::fromUtf8(text)), text);
 
         const QSet<QString> askedSet(asked.cbegin(), asked.cend());
