@@ -45,9 +45,11 @@ set(CPACK_PACKAGE_VENDOR "Raroda Perfiles Siderurgicos, S.A.")
 set(CPACK_PACKAGE_CONTACT "Raroda <info@raroda.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Catalogue of hot-rolled steel sections")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Raroda TOLMO Dudovavidira: properties, dimensions for detailing and rolling tolerances of the European\n"
-    "hot-rolled sections HEA, HEB, HEM, IPE, IPN, UPN and equal-leg angles, and the steel grades, in English\n"
-    "and Spanish, with printed and PDF catalogues and the command-line tool tolmo-cli.")
+    "Raroda TOLMO Dudovavidira: properties, dimensions for detailing and rolling tolerances of the European \
+hot-rolled sections HEA, HEB, HEM, IPE, IPN, UPN and equal-leg angles, and the steel grades, in English \
+and Spanish, with printed and PDF catalogues and the command-line tool tolmo-cli.")
+# The programs without their debugging information.
+set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
