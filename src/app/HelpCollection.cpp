@@ -16,9 +16,6 @@
 
 namespace {
 
-// The program's help, listed before the company pages.
-const char kProgramHelp[] = "-PFHelp.hlp";
-
 QString native(const QString &path) { return QDir::toNativeSeparators(path); }
 
 [[noreturn]] void fail(const QString &message, const QString &file)
@@ -63,14 +60,11 @@ HelpCollection::HelpCollection(const QString &helpFile) : m_key(keyOf(helpFile))
     if (!m_engine->setupData())
         fail(QStringLiteral("The help cannot be opened: %1 cannot be written."), collection);
 
-    // Register the language's help files, the program's help first: the
-    // contents list them in the order registered. When one was rebuilt,
-    // added or removed, all are registered anew to keep that order.
+    // Register the language's help files; when one was rebuilt, added or
+    // removed, all are registered anew.
     const QDateTime collectionTime = QFileInfo(collection).lastModified();
-    QFileInfoList siblings = info.absoluteDir().entryInfoList(
+    const QFileInfoList siblings = info.absoluteDir().entryInfoList(
         {prefixOf(helpFile) + QStringLiteral("-*.hlp")}, QDir::Files | QDir::Readable, QDir::Name);
-    std::stable_partition(siblings.begin(), siblings.end(),
-                          [](const QFileInfo &f) { return f.fileName().endsWith(QLatin1String(kProgramHelp)); });
     QList<QPair<QString, QString>> wanted; // namespace, file
     for (const QFileInfo &sibling : siblings) {
         const QString ns = QHelpEngineCore::namespaceName(sibling.absoluteFilePath());

@@ -252,6 +252,13 @@ HelpViewer::Panel &HelpViewer::panelFor(const QString &helpFile)
         guarded([&] { showPage(item->data(Qt::UserRole).toUrl()); });
     });
 
+    // Choosing the index or the search puts the cursor in its box.
+    connect(panel->tabs, &QTabWidget::currentChanged, this, [p](int tab) {
+        if (tab == 1)
+            p->filter->setFocus();
+        else if (tab == 2)
+            p->query->setFocus();
+    });
     m_navigation->addWidget(panel->tabs);
     Panel &result = *panel;
     m_panels.emplace(key, std::move(panel));
