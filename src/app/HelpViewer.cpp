@@ -19,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QMessageBox>
 #include <QSplitter>
@@ -204,10 +205,17 @@ HelpViewer::Panel &HelpViewer::panelFor(const QString &helpFile)
     connect(panel->filter, &QLineEdit::returnPressed, list, &QHelpIndexWidget::activateCurrentItem);
     connect(list, &QHelpIndexWidget::documentActivated, this,
             [this](const QHelpLink &link) { guarded([&] { showPage(link.url); }); });
-    connect(list, &QHelpIndexWidget::documentsActivated, this, [this](const QList<QHelpLink> &links) {
+    // A keyword of several pages: the user picks one from their titles.
+    connect(list, &QHelpIndexWidget::documentsActivated, this, [this, list](const QList<QHelpLink> &links) {
         guarded([&] {
-            if (!links.isEmpty())
-                showPage(links.first().url);
+            if (links.isEmpty())
+                return;
+            QMenu choice(this);
+            for (const QHelpLink &link : links)
+                choice.addAction(link.title)->setData(link.url);
+            const QRect at = list->visualRect(list->currentIndex());
+            if (QAction *chosen = choice.exec(list->viewport()->mapToGlobal(at.bottomLeft())))
+                showPage(chosen->data().toUrl());
         });
     });
 
