@@ -83,8 +83,9 @@ Page readPage(const QString &dir, const QString &name)
         }
         if (attrs.value(QStringLiteral("name")).compare(QStringLiteral("keywords"), Qt::CaseInsensitive) != 0)
             continue;
-        for (const QString &k : attrs.value(QStringLiteral("content")).split(u';')) {
-            const QString word = decodeEntities(k);
+        // Entities first: "&gt;" holds a semicolon of its own.
+        for (const QString &k : decodeEntities(attrs.value(QStringLiteral("content"))).split(u';')) {
+            const QString word = k.simplified();
             if (!word.isEmpty() && !page.keywords.contains(word))
                 page.keywords << word;
         }
