@@ -4,14 +4,30 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <stdexcept>
 
 namespace settings {
 
-QString filePath(const AppContext &context) { return context.appDir() + QStringLiteral("PTolmo2.ini"); }
+QString appDirFile(const AppContext &context) { return context.appDir() + QStringLiteral("PTolmo2.ini"); }
+
+QString userFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/tolmo/PTolmo2.ini");
+}
+
+bool appDirWritable(const AppContext &context)
+{
+    const QFileInfo dir(context.appDir());
+    return dir.isDir() && dir.isWritable()
+           && (dir.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
+}
+
+QString filePath(const AppContext &context) { return appDirWritable(context) ? appDirFile(context) : userFile(); }
 
 namespace {
 
@@ -38,11 +54,24 @@ int storedCode(const QString &path)
             .toStdString());
 }
 
+// The files read, the first that has a key wins.
+QStringList readOrder(const AppContext &context)
+{
+    if (appDirWritable(context))
+        return {appDirFile(context)};
+    return {userFile(), appDirFile(context)};
+}
+
 } // namespace
 
 Language readLanguage(const AppContext &context)
 {
-    return storedCode(filePath(context)) == int(Language::English) ? Language::English : Language::Spanish;
+    int code = 0;
+    for (const QString &path : readOrder(context)) {
+        if ((code = storedCode(path)) != 0)
+            break;
+    }
+    return code == int(Language::English) ? Language::English : Language::Spanish;
 }
 
 void writeLanguage(const AppContext &context, Language language)
@@ -50,6 +79,9 @@ void writeLanguage(const AppContext &context, Language language)
     const QString path = filePath(context);
     if (storedCode(path) == int(language))
         return;
+    // The user's folder may not be there yet.
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        unableToWrite(path);
     QMap<QString, QVariant> readable;
     bool garbled = false;
     {
@@ -75,8 +107,13 @@ void writeLanguage(const AppContext &context, Language language)
 
 QString readInternet(const AppContext &context, const QString &key, const QString &defaultValue)
 {
-    QSettings s(filePath(context), QSettings::IniFormat);
-    return s.value(QStringLiteral("Internet/") + key, defaultValue).toString();
+    for (const QString &path : readOrder(context)) {
+        QSettings s(path, QSettings::IniFormat);
+        const QVariant value = s.value(QStringLiteral("Internet/") + key);
+        if (value.isValid())
+            return value.toString();
+    }
+    return defaultValue;
 }
 
 } // namespace settings

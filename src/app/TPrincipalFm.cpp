@@ -489,6 +489,8 @@ void TPrincipalFm::applyLanguage(Language language)
     // The translated caption; the window title itself may carry the name of
     // a maximized child window.
     app::setApplicationTitle(TranslateString(QString::fromLatin1(app::kNativeTitle)));
+    // An open help window shows the same page in the new language.
+    HelpViewer::followLanguage(m_context);
 }
 
 void TPrincipalFm::WallPaper()

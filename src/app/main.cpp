@@ -5,6 +5,8 @@
 
 #include <QFont>
 
+#include <cstdio>
+
 int main(int argc, char **argv)
 {
     TolmoApplication application(argc, argv);
@@ -23,6 +25,9 @@ int main(int argc, char **argv)
         TSobreFm about(principal.context(), &principal);
         about.FirstShowModal();
     } catch (const std::exception &e) {
+        // Also on standard error, for whoever started the program from a
+        // terminal or a script.
+        std::fprintf(stderr, "tolmo: %s\n", e.what());
         errorreport::show(e);
         return 1;
     }

@@ -4,6 +4,7 @@
 // (neverTranslated below), not by a list.
 #include "support/TestContext.h"
 #include "app/ErrorReport.h"
+#include "app/HelpViewer.h"
 #include "app/TPrincipalFm.h"
 #include "app/TSobreFm.h"
 #include "browse/FamilyWindow.h"
@@ -29,12 +30,14 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -487,6 +490,12 @@ private:
 
         recorder.stage = QStringLiteral("missing help file");
         QVERIFY(answerBox([&] { w.IndiceMnClick(); }, QMessageBox::Ok));
+        // The help window over the built help, with its contents, index and
+        // search; it stays open through the language switches.
+        recorder.stage = QStringLiteral("help window");
+        for (const QFileInfo &help : QDir(qEnvironmentVariable("TOLMO_APPDIR")).entryInfoList({"*.hlp"}, QDir::Files))
+            QVERIFY(QFile::copy(help.absoluteFilePath(), QDir(m_appDir.path()).filePath(help.fileName())));
+        w.IndiceMnClick();
         if (QGuiApplication::platformName() == u"offscreen") {
             // The offscreen platform opens no address, so the program says
             // so; elsewhere the desktop would open a browser.
@@ -507,12 +516,15 @@ private:
 
         w.setExitConfirmation(yes);
         QVERIFY2(g_reports.isEmpty(), qPrintable(g_reports.join(u'\n')));
+        delete HelpViewer::current();
     }
 
 private slots:
     void initTestCase()
     {
         QVERIFY(m_appDir.isValid() && m_spanishDir.isValid());
+        // The help window's collection goes to a cache folder of the test's own.
+        QStandardPaths::setTestModeEnabled(true);
         const QString built = qEnvironmentVariable("TOLMO_APPDIR") + QStringLiteral("/PTolmo2.dll");
         if (!QFile::exists(built))
             QSKIP("the dictionary file is not built");
@@ -549,7 +561,7 @@ private slots:
                                  "Zoom to width", "Save as PDF...", "Catalogue of HEB Sections",
                                  "Group of Selected HEB Sections", "Steel Catalogue", "Equivalent designations",
                                  "Tolerances on dimensions, shape and mass", "Geometrical and Mechanical Properties",
-                                 "Dimensions for Detailing", "Version 2.01"})
+                                 "Dimensions for Detailing", "Version 2.01", "Contents", "Search for:"})
             QVERIFY2(asked.contains(QString::fromUtf8(text)), text);
 
         const QSet<QString> askedSet(asked.cbegin(), asked.cend());
