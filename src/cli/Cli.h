@@ -27,9 +27,9 @@ int sealTable(const QString &fileName, const QString &dir, QTextStream &out);
 // outline DESIGNATION OUT.dxf|OUT.svg [--dir DIR]: the exact outline of a
 // size for CAD (cad::writeOutlineFile).
 int outlineCommand(const QString &designation, const QString &output, const QString &dir);
-// The drawing of the size whose designation, blanks and case aside, is the
-// one given ("heb300" is "HEB 300"), from the section tables in dir; throws
-// std::runtime_error when none is.
+// The drawing of the size the designation names, in any form the find box
+// takes ("heb300", "HE 300 B", "L100.100.10"), from the section tables in
+// dir; throws std::runtime_error when none is.
 cad::SectionDrawing sectionNamed(const QString &designation, const QString &dir);
 
 } // namespace cli

@@ -2,6 +2,7 @@
 
 #include "cad/OutlineFile.h"
 #include "cad/SectionDrawing.h"
+#include "data/Designation.h"
 #include "data/SectionFamily.h"
 #include "data/Table.h"
 
@@ -9,36 +10,11 @@
 
 namespace cli {
 
-namespace {
-
-// A designation as written for comparing: no blanks, capitals.
-QString comparable(const QString &designation)
-{
-    QString s;
-    for (const QChar c : designation)
-        if (!c.isSpace())
-            s += c.toUpper();
-    return s;
-}
-
-} // namespace
-
 cad::SectionDrawing sectionNamed(const QString &designation, const QString &dir)
 {
-    const QString wanted = comparable(designation);
-    for (const FamilyInfo &family : allFamilies()) {
-        Table table(*family.table());
-        table.setDirectory(dir);
-        table.setFileName(QString::fromLatin1(family.tableFile));
-        table.open();
-        for (int r = 0; r < table.recordCount(); ++r) {
-            const Record row = table.record(r);
-            if (comparable(row.asText("Designation")) == wanted)
-                return cad::sectionDrawing(family, row);
-        }
-    }
-    throw std::runtime_error(
-        QStringLiteral("no section is named %1 in the section tables of %2").arg(designation, dir).toStdString());
+    const FamilyInfo *family = nullptr;
+    const std::unique_ptr<Table> table = designation::openAt(designation, dir, family);
+    return cad::sectionDrawing(*family, table->record(table->currentRow()));
 }
 
 int outlineCommand(const QString &designation, const QString &output, const QString &dir)

@@ -2,6 +2,7 @@
 
 #include "browse/SearchCriterion.h"
 #include "data/AppGlobals.h"
+#include "data/Designation.h"
 #include "data/Record.h"
 #include "data/SectionFamily.h"
 #include "data/Table.h"
@@ -70,42 +71,6 @@ std::vector<Request> allRequests()
                                        .kind = r.tab == 0 ? CatalogueKind::Properties : CatalogueKind::Detailing});
     }
     return requests;
-}
-
-// A designation as it is compared: without blanks, in capitals ("heb200"
-// finds "HEB 200").
-QString designationKey(const QString &designation)
-{
-    QString key;
-    for (QChar c : designation)
-        if (!c.isSpace())
-            key += c.toUpper();
-    return key;
-}
-
-// The table of the family whose rows hold the designation, positioned on
-// it; the families' tables are read in turn from dir until one holds it.
-// Throws when none does, and when a table read on the way cannot be.
-std::unique_ptr<Table> tableHolding(const QString &designation, const QString &dir, const FamilyInfo *&family)
-{
-    const QString wanted = designationKey(designation);
-    for (const FamilyInfo &f : allFamilies()) {
-        auto table = std::make_unique<Table>(*f.table());
-        table->setDirectory(dir);
-        table->setFileName(QString::fromLatin1(f.tableFile));
-        table->open();
-        const int designationField = table->fieldIndex(QStringLiteral("Designation"));
-        for (int row = 0; row < table->recordCount(); ++row) {
-            if (designationKey(table->value(row, designationField).toString()) == wanted) {
-                table->setCurrentRow(row);
-                family = &f;
-                return table;
-            }
-        }
-    }
-    throw std::runtime_error(QStringLiteral("There is no section %1 in the tables of %2")
-                                 .arg(designation.trimmed(), QDir::toNativeSeparators(dir))
-                                 .toStdString());
 }
 
 // The search criteria of a family, by kind: the very entries the search
@@ -339,7 +304,7 @@ int pdfCommand(const QStringList &args, QTextStream &out, QTextStream &err, cons
             if (!r.designation.isEmpty()) {
                 // The texts the sheet of that size shows, on its page.
                 const FamilyInfo *family = nullptr;
-                auto table = tableHolding(r.designation, dir, family);
+                auto table = designation::openAt(r.designation, dir, family);
                 const bool property = r.kind == CatalogueKind::Properties;
                 const SheetTexts texts = property ? TShowPropFm::sheetTexts(*table, *family)
                                                   : TShowDetailFm::sheetTexts(*table, *family);

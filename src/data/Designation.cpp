@@ -2,8 +2,11 @@
 
 #include "data/Table.h"
 
+#include <QDir>
 #include <QLocale>
 #include <QRegularExpression>
+
+#include <stdexcept>
 
 namespace designation {
 
@@ -216,6 +219,30 @@ QStringList readDesignations(const FamilyInfo &family, const QString &directory)
         out << table.value(r, field).toString();
     table.close();
     return out;
+}
+
+std::unique_ptr<Table> openAt(const QString &text, const QString &directory, const FamilyInfo *&family)
+{
+    Catalogue catalogue;
+    for (const FamilyInfo &f : allFamilies())
+        catalogue.add(f, readDesignations(f, directory));
+    if (const Entry *entry = catalogue.find(text)) {
+        auto table = std::make_unique<Table>(*entry->family->table());
+        table->setDirectory(directory);
+        table->setFileName(QString::fromLatin1(entry->family->tableFile));
+        table->open();
+        const int field = table->fieldIndex(QStringLiteral("Designation"));
+        for (int row = 0; row < table->recordCount(); ++row) {
+            if (table->value(row, field).toString() == entry->designation) {
+                table->setCurrentRow(row);
+                family = entry->family;
+                return table;
+            }
+        }
+    }
+    throw std::runtime_error(QStringLiteral("There is no section %1 in the tables of %2")
+                                 .arg(text.trimmed(), QDir::toNativeSeparators(directory))
+                                 .toStdString());
 }
 
 } // namespace designation

@@ -6,8 +6,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 #include <vector>
+
+class Table;
 
 // Designations as people type them: "HEB 200", "heb200", "HE 200 B", "U100",
 // "L100x10", "L 100.100.10". One parser serves every family through the
@@ -65,5 +68,12 @@ private:
 // The designations of a family's table in the folder, in table order.
 // Throws TableError (naming the file) when the table cannot be read.
 QStringList readDesignations(const FamilyInfo &family, const QString &directory);
+
+// The table of the size the text names (in any form parse() reads, or as the
+// table stores it, case and blanks aside), opened from directory and
+// positioned on its row; family is set to its family. Throws
+// std::runtime_error naming the text and the folder when no table holds it,
+// TableError when a table cannot be read.
+std::unique_ptr<Table> openAt(const QString &text, const QString &directory, const FamilyInfo *&family);
 
 } // namespace designation

@@ -56,6 +56,10 @@ private slots:
         QTest::newRow("one argument, DXF") << QStringList{"HEB 300"} << "heb.dxf" << QByteArray("OUTLINE");
         QTest::newRow("two arguments, SVG") << QStringList{"UPN", "100"} << "upn.svg" << QByteArray("<title>UPN 100</title>");
         QTest::newRow("blanks and case aside") << QStringList{"l100X100x10"} << "angle.DXF" << QByteArray("AXES");
+        // The forms the find box takes.
+        QTest::newRow("series letter after the size") << QStringList{"HE 300 B"} << "he.svg" << QByteArray("<title>HEB 300</title>");
+        QTest::newRow("short channel form") << QStringList{"U100"} << "u.svg" << QByteArray("<title>UPN 100</title>");
+        QTest::newRow("angle with full stops") << QStringList{"L100.100.10"} << "l.svg" << QByteArray("<title>L 100x100x10</title>");
         QTest::newRow("IPN") << QStringList{"ipn 200"} << "ipn.svg" << QByteArray("<title>IPN 200</title>");
     }
     void written()

@@ -95,6 +95,7 @@ private slots:
         // whatever its case and spacing.
         QTest::newRow("property page") << QStringList{"sheet:HEB 200"} << 1 << true;
         QTest::newRow("detailing page, any case and spacing") << QStringList{"DETAIL:ipn200"} << 1 << true;
+        QTest::newRow("a form the find box takes") << QStringList{"sheet:HE200B"} << 1 << true;
         QTest::newRow("angle pages in Spanish")
             << QStringList{"sheet:L 100x100x10", "detail: l 100 x 100 x 10 ", "--lang", "es"} << 2 << true;
         QTest::newRow("page beside a catalogue and a selection")
