@@ -153,6 +153,11 @@ TPrincipalFm::~TPrincipalFm()
 {
     if (Shell::instance() == this)
         Shell::setInstance(nullptr);
+    // The child windows are destroyed after this window has stopped being a
+    // main window; what they signal then must not reach its handlers.
+    m_mdi->disconnect(this);
+    for (QMdiSubWindow *sub : m_mdi->subWindowList())
+        sub->disconnect(this);
 }
 
 void TPrincipalFm::FormCreate()
