@@ -13,6 +13,7 @@
 #include "browse/TRxDBGrid.h"
 #include "data/Table.h"
 
+#include "support/Fixture.h"
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
@@ -81,11 +82,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        const QDir app(qEnvironmentVariable("TOLMO_APPDIR"));
-        for (const char *file : {"HEA.DB", "HEB.DB", "HEM.DB", "IPE.DB", "IPN.db", "UPN.db", "Ang.db", "TOL.DB",
-                                 "AceroMEC.db", "AceroQUI.db", "AceroDES.db", "PTolmo2.dll"})
-            QVERIFY2(QFile::copy(app.filePath(QString::fromLatin1(file)), m_dir.filePath(QString::fromLatin1(file))),
-                     file);
+        const QStringList failed = fixture::copySuppliedFiles(m_dir.path());
+        QVERIFY2(failed.isEmpty(), qPrintable(failed.join(u' ')));
         errorreport::setPresenter(recordError);
     }
     void init()

@@ -9,6 +9,7 @@
 #include "browse/TAceroFm.h"
 #include "reports/PreviewWindow.h"
 #include "reports/Report.h"
+#include "support/Fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -114,11 +115,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        const QDir app(qEnvironmentVariable("TOLMO_APPDIR"));
-        for (const char *file : {"HEA.DB", "HEB.DB", "HEM.DB", "IPE.DB", "IPN.db", "UPN.db", "Ang.db", "TOL.DB",
-                                 "AceroMEC.db", "AceroQUI.db", "AceroDES.db", "PTolmo2.dll"})
-            QVERIFY2(QFile::copy(app.filePath(QString::fromLatin1(file)), m_dir.filePath(QString::fromLatin1(file))),
-                     file);
+        const QStringList failed = fixture::copySuppliedFiles(m_dir.path());
+        QVERIFY2(failed.isEmpty(), qPrintable(failed.join(u' ')));
         QFile ini(m_dir.filePath(QStringLiteral("PTolmo2.ini")));
         QVERIFY(ini.open(QIODevice::WriteOnly));
         ini.write("[Idioma]\nCodigo=1\n");

@@ -7,6 +7,7 @@
 // supplied ones, copied into a temporary application directory.
 #include "app/ErrorReport.h"
 #include "app/TPrincipalFm.h"
+#include "support/Fixture.h"
 #include "support/LayoutChecks.h"
 
 #include <QAction>
@@ -85,11 +86,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        const QDir app(qEnvironmentVariable("TOLMO_APPDIR"));
-        for (const char *file : {"HEA.DB", "HEB.DB", "HEM.DB", "IPE.DB", "IPN.db", "UPN.db", "Ang.db", "TOL.DB",
-                                 "AceroMEC.db", "AceroQUI.db", "AceroDES.db", "PTolmo2.dll"})
-            QVERIFY2(QFile::copy(app.filePath(QString::fromLatin1(file)), m_dir.filePath(QString::fromLatin1(file))),
-                     file);
+        const QStringList failed = fixture::copySuppliedFiles(m_dir.path());
+        QVERIFY2(failed.isEmpty(), qPrintable(failed.join(u' ')));
         errorreport::setPresenter(recordError);
         layoutcheck::useProgramFont();
     }

@@ -138,9 +138,7 @@ class TestFamilyWindowLayout : public QObject {
 private slots:
     void initTestCase()
     {
-        const QString dir = qEnvironmentVariable("TOLMO_APPDIR");
-        QVERIFY2(!dir.isEmpty(), "TOLMO_APPDIR names the built application directory");
-        testContext().setAppDir(dir);
+        QVERIFY2(useBuiltAppDir(), "TOLMO_APPDIR names the built application directory");
         layoutcheck::useProgramFont();
     }
 

@@ -82,11 +82,8 @@ class TestGridExport : public QObject {
 private slots:
     void initTestCase()
     {
-        const QString dir = qEnvironmentVariable("TOLMO_APPDIR");
-        QVERIFY2(!dir.isEmpty(), "TOLMO_APPDIR names the built application directory");
+        QVERIFY2(useBuiltAppDir(), "TOLMO_APPDIR names the built application directory");
         QVERIFY(m_out.isValid());
-        testContext().setAppDir(dir);
-        testContext().setLanguage(Language::English);
         errorreport::setPresenter(recordReport);
         gridexport::setSaveDialog([](QWidget *, const QString &path, csv::Format format) {
             ++g_dialog.calls;

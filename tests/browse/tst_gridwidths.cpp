@@ -49,10 +49,7 @@ class TestGridWidths : public QObject {
 private slots:
     void initTestCase()
     {
-        const QString dir = qEnvironmentVariable("TOLMO_APPDIR");
-        QVERIFY2(!dir.isEmpty(), "TOLMO_APPDIR names the built application directory");
-        testContext().setAppDir(dir);
-        testContext().setLanguage(Language::English);
+        QVERIFY2(useBuiltAppDir(), "TOLMO_APPDIR names the built application directory");
         layoutcheck::useProgramFont();
     }
 

@@ -28,10 +28,7 @@ class TestRecordFilter : public QObject {
 private slots:
     void initTestCase()
     {
-        const QString dir = qEnvironmentVariable("TOLMO_APPDIR");
-        QVERIFY2(!dir.isEmpty(), "TOLMO_APPDIR names the built application directory");
-        testContext().setAppDir(dir);
-        testContext().setLanguage(Language::English);
+        QVERIFY2(useBuiltAppDir(), "TOLMO_APPDIR names the built application directory");
     }
 
     void criterionKeepsTheSizesInItsRange_data()

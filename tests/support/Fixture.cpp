@@ -3,6 +3,7 @@
 #include "TableFileWriter.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
 
 namespace fixture {
@@ -42,6 +43,19 @@ QVariantMap heRow(const QString &designation, double h, double b, double tw, dou
     put("tf", tf);
     put("R", r);
     return m;
+}
+
+QStringList copySuppliedFiles(const QString &dir)
+{
+    const QDir app(qEnvironmentVariable("TOLMO_APPDIR"));
+    QStringList failed;
+    for (const char *file : {"HEA.DB", "HEB.DB", "HEM.DB", "IPE.DB", "IPN.db", "UPN.db", "Ang.db", "TOL.DB",
+                             "AceroMEC.db", "AceroQUI.db", "AceroDES.db", "PTolmo2.dll"}) {
+        const QString name = QString::fromLatin1(file);
+        if (!QFile::copy(app.filePath(name), QDir(dir).filePath(name)))
+            failed << name;
+    }
+    return failed;
 }
 
 } // namespace fixture

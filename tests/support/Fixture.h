@@ -20,4 +20,9 @@ void writeTable(const QString &dir, const QString &file, const TableDecl &decl, 
 // field empty).
 QVariantMap heRow(const QString &designation, double h, double b, double tw, double tf, double r);
 
+// Copies every table and the dictionary of the built application directory
+// (TOLMO_APPDIR) into dir, so a test may write its own settings beside
+// them. Answers the files that could not be copied (empty on success).
+QStringList copySuppliedFiles(const QString &dir);
+
 } // namespace fixture
