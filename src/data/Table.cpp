@@ -21,13 +21,6 @@ namespace {
 
 const QVariant kEmpty;
 
-QString quoted(const QString &identifier)
-{
-    QString q = identifier;
-    q.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + q + u'"';
-}
-
 QString typeName(const QVariant &v)
 {
     switch (v.typeId()) {
@@ -227,7 +220,7 @@ void Table::readFile(const QString &path)
         }
         const QString table = tables.first();
 
-        if (!query.exec(QStringLiteral("SELECT * FROM %1").arg(quoted(table)))) {
+        if (!query.exec(QStringLiteral("SELECT * FROM %1").arg(tablefile::quoted(table)))) {
             throw TableError(QStringLiteral("The file %1 cannot be read: %2")
                                  .arg(shown, query.lastError().databaseText()));
         }

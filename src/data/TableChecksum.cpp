@@ -68,14 +68,14 @@ std::uint64_t TableChecksum::result() const
 
 namespace tablefile {
 
-namespace {
-
 QString quoted(const QString &identifier)
 {
     QString q = identifier;
     q.replace(u'"', QStringLiteral("\"\""));
     return u'"' + q + u'"';
 }
+
+namespace {
 
 [[noreturn]] void fail(const QSqlQuery &q) { throw std::runtime_error(q.lastError().databaseText().toStdString()); }
 

@@ -40,6 +40,10 @@ private:
 
 namespace tablefile {
 
+// A table or column name as SQL writes it: in double quotes, a quote inside
+// doubled.
+QString quoted(const QString &identifier);
+
 // The checksum of the one table of an open database, read in file order.
 // Throws std::runtime_error with SQLite's words on a read failure.
 std::uint64_t checksumOf(const QSqlDatabase &db, const QString &tableName);

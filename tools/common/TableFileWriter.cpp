@@ -13,13 +13,6 @@ namespace tablefile {
 
 namespace {
 
-QString quoted(const QString &identifier)
-{
-    QString q = identifier;
-    q.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + q + u'"';
-}
-
 QString sqlType(FieldType type)
 {
     switch (type) {
